@@ -1,0 +1,97 @@
+#include "FileUtils.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cmath>
+
+TSplitFileName SplitFileName(const QString &path)
+{
+    TSplitFileName parts;
+    const int slash = path.lastIndexOf(PathSeparator);
+    parts.Dir = path.left(slash + 1);
+    const QString name = path.mid(slash + 1);
+    const int dot = name.lastIndexOf('.');
+    if (dot < 0) {
+        parts.Base = name;
+    } else {
+        parts.Base = name.left(dot);
+        parts.Ext = name.mid(dot);
+    }
+    return parts;
+}
+
+QString AddBackslash(const QString &path)
+{
+    if (path.endsWith(PathSeparator))
+        return path;
+    return path + PathSeparator;
+}
+
+bool IsReadOnlyFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return false;
+    return !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+bool ForceDeleteFile(const QString &fileName)
+{
+    QFile file(fileName);
+    file.setPermissions(file.permissions() | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+    return file.remove();
+}
+
+QString BackupFileName(const QString &fileName)
+{
+    const TSplitFileName parts = SplitFileName(fileName);
+    return parts.Dir + parts.Base + ".~" + parts.Ext.mid(1);
+}
+
+void MakeBackup(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return;
+    QFile file(fileName);
+    if (IsReadOnlyFile(fileName))
+        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
+    const QString backup = BackupFileName(fileName);
+    if (QFileInfo::exists(backup))
+        ForceDeleteFile(backup);
+    file.rename(backup);
+}
+
+int64_t FileSize64(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists() || !info.isFile() || info.isHidden())
+        return -1;
+    return info.size();
+}
+
+bool TryParseInt(const QString &text, int &value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    bool ok = false;
+    const double number = trimmed.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number > 2147483647.0 || number <= -2147483648.0) {
+        value = 0;
+        return false;
+    }
+    value = static_cast<int>(std::trunc(number));
+    return true;
+}
+
+QString UpperFileName(const QString &fileName)
+{
+    return QLocale().toUpper(fileName);
+}
+
+bool SameFileName(const QString &a, const QString &b)
+{
+    return UpperFileName(a) == UpperFileName(b);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// A path cut into directory (with its trailing separator), base name and extension (with dot).
+struct TSplitFileName
+{
+    QString Dir;
+    QString Base;
+    QString Ext;
+};
+
+// The directory separator of this platform, which AddBackslash appends.
+inline constexpr QChar PathSeparator = '/';
+
+TSplitFileName SplitFileName(const QString &path);
+// Appends the separator unless the path already ends with one.
+QString AddBackslash(const QString &path);
+// True when the file exists and cannot be written by its owner.
+bool IsReadOnlyFile(const QString &fileName);
+// Makes the file writable, then deletes it; true when it is gone.
+bool ForceDeleteFile(const QString &fileName);
+// The backup name of a file: its extension replaced by ".~" + the old extension.
+QString BackupFileName(const QString &fileName);
+// Renames an existing file to its backup name, replacing an older backup. Failures are silent.
+void MakeBackup(const QString &fileName);
+// Size in bytes of a regular, non-hidden file; -1 when there is none.
+int64_t FileSize64(const QString &fileName);
+// Reads a 32-bit integer as the line-number prompts do. Empty text: false, value unchanged.
+// Not a number or out of range: false, value 0. Fractions are cut towards zero.
+bool TryParseInt(const QString &text, int &value);
+// The current user's upper-casing of a path, used to compare file names.
+QString UpperFileName(const QString &fileName);
+// True when both paths name the same file, compared case-insensitively.
+bool SameFileName(const QString &a, const QString &b);

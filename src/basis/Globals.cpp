@@ -1,0 +1,3 @@
+#include "Globals.h"
+
+QString DialogResult;

@@ -1,0 +1,42 @@
+#include "Prompter.h"
+
+#include <QtGlobal>
+
+namespace {
+
+TPrompter *CurrentPrompter = nullptr;
+
+} // namespace
+
+TPrompter &Prompter()
+{
+    Q_ASSERT(CurrentPrompter);
+    return *CurrentPrompter;
+}
+
+TPrompter *SetPrompter(TPrompter *prompter)
+{
+    TPrompter *previous = CurrentPrompter;
+    CurrentPrompter = prompter;
+    return previous;
+}
+
+void ShowNote(const QString &caption, const QString &text)
+{
+    Prompter().ShowNote(caption, text);
+}
+
+void ShowError(const QString &caption, const QString &text)
+{
+    Prompter().ShowError(caption, text);
+}
+
+bool AskYesNo(const QString &caption, const QString &text, int helpContext)
+{
+    return Prompter().AskYesNo(caption, text, helpContext);
+}
+
+QString AskText(const QString &prompt, const QString &caption, const QString &initial)
+{
+    return Prompter().AskText(prompt, caption, initial).value_or(QString());
+}

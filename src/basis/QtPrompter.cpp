@@ -1,0 +1,149 @@
+#include "QtPrompter.h"
+
+#include "LRadio4.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+// Message texts use CR LF line breaks; the message boxes want plain line feeds.
+QString DisplayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace("\r\n", "\n");
+    return shown;
+}
+
+} // namespace
+
+QStringList QtNameFilters(const QString &filter)
+{
+    const QStringList parts = filter.split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const int bracket = description.lastIndexOf('(');
+        if (bracket > 0)
+            description = description.left(bracket).trimmed();
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        patterns.removeDuplicates();
+        result << description + " (" + patterns.join(' ') + ")";
+    }
+    return result;
+}
+
+void TQtPrompter::ShowNote(const QString &caption, const QString &text)
+{
+    QMessageBox::warning(Parent, caption, DisplayText(text));
+}
+
+void TQtPrompter::ShowError(const QString &caption, const QString &text)
+{
+    QMessageBox::critical(Parent, caption, DisplayText(text));
+}
+
+bool TQtPrompter::AskYesNo(const QString &, const QString &text, int helpContext)
+{
+    // The confirmation box carries the standard caption, not the caller's.
+    QMessageBox box(QMessageBox::Question, "Bestätigen", DisplayText(text),
+                    QMessageBox::Yes | QMessageBox::No, Parent);
+    if (helpContext != 0)
+        box.addButton(QMessageBox::Help);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+TYesNoCancel TQtPrompter::AskYesNoCancel(const QString &caption, const QString &text)
+{
+    const auto answer = QMessageBox::question(Parent, caption, DisplayText(text),
+                                              QMessageBox::Yes | QMessageBox::No
+                                                  | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return TYesNoCancel::Yes;
+    if (answer == QMessageBox::No)
+        return TYesNoCancel::No;
+    return TYesNoCancel::Cancel;
+}
+
+std::optional<QString> TQtPrompter::AskText(const QString &prompt,
+                                            const QString &caption,
+                                            const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(Parent, caption, prompt, QLineEdit::Normal,
+                                               initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, bool save)
+{
+    QFileDialog dialog(Parent, options.Title, options.InitialDir);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (save)
+        dialog.setFileMode(QFileDialog::AnyFile);
+    else
+        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles
+                                               : QFileDialog::AnyFile);
+    // The callers ask their own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QStringList filters = QtNameFilters(options.Filter);
+    dialog.setNameFilters(filters);
+    if (options.FilterIndex >= 1 && options.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters[options.FilterIndex - 1]);
+    if (!options.DefaultExt.isEmpty())
+        dialog.setDefaultSuffix(options.DefaultExt);
+    if (!options.FileName.isEmpty())
+        dialog.selectFile(options.FileName);
+    TFileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted)
+        return result;
+    result.Files = dialog.selectedFiles();
+    result.FilterIndex = filters.indexOf(dialog.selectedNameFilter()) + 1;
+    return result;
+}
+
+TFileDialogResult TQtPrompter::AskOpenFileNames(const TFileDialogOptions &options)
+{
+    return RunFileDialog(options, false);
+}
+
+TFileDialogResult TQtPrompter::AskSaveFileName(const TFileDialogOptions &options)
+{
+    return RunFileDialog(options, true);
+}
+
+int TQtPrompter::AskChoice(const QString &caption,
+                           const QString &groupCaption,
+                           const QStringList &choices)
+{
+    TFLRadio4 dialog(Parent);
+    dialog.setWindowTitle(caption);
+    dialog.SetGroupCaption(groupCaption);
+    dialog.SetChoices(choices);
+    dialog.SetChoice(0);
+    dialog.exec();
+    return dialog.Choice();
+}
+
+std::optional<QColor> TQtPrompter::AskColor(const QColor &initial)
+{
+    const QColor color = QColorDialog::getColor(initial, Parent);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<QFont> TQtPrompter::AskFont(const QFont &initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, Parent);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}

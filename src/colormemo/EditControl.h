@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+
+// The multi-line edit control as the document windows use it. Lines are joined by CR LF and
+// every offset counts a line break as two characters; an offset never lies between CR and LF.
+// A text that ends with a line break has an empty last line; an empty text has one empty line.
+// Implemented by TTextBuffer (plain text, for tests and logic) and by the adapter over
+// QPlainTextEdit (the real editors). Every command of the document windows is written against
+// this interface.
+class TEditControl
+{
+public:
+    virtual ~TEditControl() = default;
+
+    // The whole text, lines joined by CR LF.
+    virtual QString Text() const = 0;
+    // Replaces the whole text; the caret goes to the start. Does not change Modified.
+    virtual void SetText(const QString &text) = 0;
+    // Length of Text(), CR LF counted as two.
+    virtual int TextLength() const = 0;
+
+    virtual int SelStart() const = 0;
+    virtual int SelLength() const = 0;
+    // Puts the caret at the offset with nothing selected.
+    virtual void SetSelStart(int offset) = 0;
+    // Selects from SelStart on; the caret ends at the selection's end.
+    virtual void SetSelLength(int length) = 0;
+    virtual QString SelText() const = 0;
+    // Replaces the selection (inserts at the caret when nothing is selected); the caret ends
+    // behind the inserted text.
+    virtual void ReplaceSelection(const QString &text) = 0;
+    virtual void SelectAll() = 0;
+
+    virtual int LineCount() const = 0;
+    // Line i without its line break; empty for an index out of range.
+    virtual QString Line(int line) const = 0;
+    // Replaces the text of line i (keeps its line break).
+    virtual void SetLine(int line, const QString &text) = 0;
+    // Index of the line that holds the offset (clamped to the text).
+    virtual int LineFromChar(int offset) const = 0;
+    // Offset of the line's first character; -1 past the last line.
+    virtual int LineIndex(int line) const = 0;
+    // Length of line i without its line break.
+    virtual int LineLength(int line) const = 0;
+    // At an existing index the new line goes in front of line i. At i == LineCount() it is
+    // appended only when the last line is not empty; otherwise, and for a negative index,
+    // nothing happens.
+    virtual void InsertLine(int line, const QString &text) = 0;
+    // Always appends a line.
+    virtual void AddLine(const QString &text) = 0;
+    // Removes line i and its line break.
+    virtual void DeleteLine(int line) = 0;
+
+    virtual bool Modified() const = 0;
+    virtual void SetModified(bool modified) = 0;
+
+    // Clipboard commands on the selection, through the system clipboard.
+    virtual void CutToClipboard() = 0;
+    virtual void CopyToClipboard() = 0;
+    virtual void PasteFromClipboard() = 0;
+    // Deletes the selection.
+    virtual void ClearSelection() = 0;
+
+    virtual bool WordWrap() const = 0;
+    virtual void SetWordWrap(bool wrap) = 0;
+
+    // Scrolls so that the caret is visible (nothing for a control without a view).
+    virtual void ScrollCaret() = 0;
+};

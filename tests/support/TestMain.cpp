@@ -1,0 +1,27 @@
+#include "ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+// Every test executable runs with a QApplication on the offscreen platform, with settings and
+// scratch files in a temporary folder, and with a scripted prompter so that no test can block
+// on a modal box.
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QTemporaryDir home;
+    qputenv("HTML_EDITOR_REGISTRY", (home.path() + "/registry.json").toLocal8Bit());
+    qputenv("HTML_EDITOR_HOME", (home.path() + "/home").toLocal8Bit());
+    QApplication app(argc, argv);
+    TScriptedPrompter prompter;
+    SetPrompter(&prompter);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
