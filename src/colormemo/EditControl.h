@@ -2,6 +2,16 @@
 
 #include <QString>
 
+// The part of a text that changed between two moments: Start is the first changed offset,
+// OldLength the length of the replaced part in the earlier text, NewLength its length now.
+struct TTextChange
+{
+    bool Changed = false;
+    int Start = 0;
+    int OldLength = 0;
+    int NewLength = 0;
+};
+
 // The multi-line edit control as the document windows use it. Lines are joined by CR LF and
 // every offset counts a line break as two characters; an offset never lies between CR and LF.
 // A text that ends with a line break has an empty last line; an empty text has one empty line.
@@ -19,6 +29,13 @@ public:
     virtual void SetText(const QString &text) = 0;
     // Length of Text(), CR LF counted as two.
     virtual int TextLength() const = 0;
+    // Text of [start, start + length), clamped to the text.
+    virtual QString TextRange(int start, int length) const = 0;
+
+    // Change tracking for the undo ring: the union of all changes since the last MarkChanges()
+    // as one span, found without looking at the whole text.
+    virtual TTextChange ChangesSinceMark() const = 0;
+    virtual void MarkChanges() = 0;
 
     virtual int SelStart() const = 0;
     virtual int SelLength() const = 0;
