@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class TFHTMLFrame;
+
+// What a document window needs from the main frame. The frame implements it and installs
+// itself with SetDocumentHost; the windows reach it through DocumentHost().
+class TDocumentHost
+{
+public:
+    virtual ~TDocumentHost() = default;
+
+    // A window was activated: it becomes the target of the relayed commands.
+    virtual void NoteActiveDocument(TFHTMLFrame *window, const QString &fileName, bool modified)
+        = 0;
+    // A window's close query ended (whatever the user answered).
+    virtual void NoteDocumentClosed(TFHTMLFrame *window) = 0;
+    // A new XHTML page with style sheet was saved for the first time.
+    virtual void OpenCompanionStylesheet(const QString &htmlFileName, const QString &cssFileName)
+        = 0;
+
+    // The frame's commands that the windows' own menu items forward to.
+    virtual void NewDocumentCommand() = 0;
+    virtual void OpenCommand() = 0;
+    virtual void OpenFile(const QString &fileName) = 0;
+    virtual void OpenRecentFile(int slot) = 0;
+    virtual void SaveAllDocuments() = 0;
+    virtual void CloseAllDocuments() = 0;
+
+    // Status bar panels 0..3 of the frame.
+    virtual void SetStatusText(int panel, const QString &text) = 0;
+    // The project's main HTML file (the frame's "Main-HTML" field).
+    virtual QString MainHtml() const = 0;
+    virtual void SetMainHtml(const QString &fileName) = 0;
+};
+
+// The host of this program run; null until the frame installs itself.
+TDocumentHost *DocumentHost();
+void SetDocumentHost(TDocumentHost *host);
