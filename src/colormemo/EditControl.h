@@ -13,7 +13,8 @@ struct TTextChange
 };
 
 // The multi-line edit control as the document windows use it. Lines are joined by CR LF and
-// every offset counts a line break as two characters; an offset never lies between CR and LF.
+// every offset counts a line break as two characters; an offset never lies between CR and LF
+// (one given there means the end of its line). Lone CR or LF in a text handed in become CR LF.
 // A text that ends with a line break has an empty last line; an empty text has one empty line.
 // Implemented by TTextBuffer (plain text, for tests and logic) and by the adapter over
 // QPlainTextEdit (the real editors). Every command of the document windows is written against
@@ -52,7 +53,8 @@ public:
     virtual int LineCount() const = 0;
     // Line i without its line break; empty for an index out of range.
     virtual QString Line(int line) const = 0;
-    // Replaces the text of line i (keeps its line break).
+    // Replaces the text of line i (keeps its line break). The line operations below edit like
+    // ReplaceSelection: afterwards nothing is selected and the caret is behind the inserted text.
     virtual void SetLine(int line, const QString &text) = 0;
     // Index of the line that holds the offset (clamped to the text).
     virtual int LineFromChar(int offset) const = 0;
@@ -64,11 +66,17 @@ public:
     // appended only when the last line is not empty; otherwise, and for a negative index,
     // nothing happens.
     virtual void InsertLine(int line, const QString &text) = 0;
-    // Always appends a line.
+    // Always appends a line. As a line list counts lines, an empty last line is not a line of its
+    // own: on a text that is empty or ends with a break the text goes in front of that empty last
+    // line followed by CR LF ("a\r\n" gives "a\r\nb\r\n", "" gives "b\r\n"); otherwise CR LF and
+    // the text are appended ("a" gives "a\r\nb").
     virtual void AddLine(const QString &text) = 0;
-    // Removes line i and its line break.
+    // Removes line i and its line break; the last line has no break of its own, so deleting it
+    // leaves the break in front of it ("a\r\nb" gives "a\r\n").
     virtual void DeleteLine(int line) = 0;
 
+    // Set by every edit except SetText (as a native edit control sets its modify flag); the
+    // commands set or clear it explicitly besides.
     virtual bool Modified() const = 0;
     virtual void SetModified(bool modified) = 0;
 
