@@ -1,0 +1,142 @@
+#include "TextPositions.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace {
+
+// Offset of a block's first character: its position plus two characters per earlier break
+// instead of one.
+int BlockOffset(const QTextBlock &block)
+{
+    return block.position() + block.blockNumber();
+}
+
+// Line of an offset and the column inside it without clamping: the column is the line's length
+// + 1 for an offset between CR and LF.
+TLinePos RawLinePos(const QTextDocument &doc, int offset)
+{
+    offset = std::clamp(offset, 0, CrLfLength(doc));
+    const int lastPosition = doc.characterCount() - 1;
+    // The line starting at or before the offset lies between the block at position offset
+    // (every break counts one more as offset than as position) and the block at position
+    // offset - that block's number.
+    int high = doc.findBlock(std::min(offset, lastPosition)).blockNumber();
+    int low = doc.findBlock(std::max(0, offset - high)).blockNumber();
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (BlockOffset(doc.findBlockByNumber(middle)) <= offset)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = doc.findBlockByNumber(low);
+    return {low, offset - BlockOffset(block)};
+}
+
+} // namespace
+
+int OffsetFromPosition(const QTextDocument &doc, int position)
+{
+    position = std::clamp(position, 0, doc.characterCount() - 1);
+    return position + doc.findBlock(position).blockNumber();
+}
+
+TLinePos LinePosFromOffset(const QTextDocument &doc, int offset)
+{
+    TLinePos pos = RawLinePos(doc, offset);
+    const int lineLength = doc.findBlockByNumber(pos.Line).length() - 1;
+    pos.Column = std::min(pos.Column, lineLength);
+    return pos;
+}
+
+int PositionFromOffset(const QTextDocument &doc, int offset)
+{
+    const TLinePos pos = LinePosFromOffset(doc, offset);
+    return doc.findBlockByNumber(pos.Line).position() + pos.Column;
+}
+
+int OffsetOfLine(const QTextDocument &doc, int line)
+{
+    if (line < 0 || line >= doc.blockCount())
+        return -1;
+    return BlockOffset(doc.findBlockByNumber(line));
+}
+
+int CrLfLength(const QTextDocument &doc)
+{
+    // characterCount() includes the separator behind the last block.
+    return doc.characterCount() - 1 + doc.blockCount() - 1;
+}
+
+QString CrLfRange(const QTextDocument &doc, int start, int length)
+{
+    const int total = CrLfLength(doc);
+    const qint64 end = std::clamp<qint64>(qint64(start) + length, 0, total);
+    start = std::clamp(start, 0, total);
+    int remaining = int(std::max<qint64>(0, end - start));
+    QString result;
+    result.reserve(remaining);
+    const TLinePos pos = RawLinePos(doc, start);
+    int column = pos.Column;
+    for (QTextBlock block = doc.findBlockByNumber(pos.Line); remaining > 0 && block.isValid();
+         block = block.next(), column = 0) {
+        const QString text = block.text();
+        if (column < text.size()) {
+            const int take = std::min<int>(remaining, text.size() - column);
+            result += QStringView(text).mid(column, take);
+            remaining -= take;
+            column = text.size();
+        }
+        if (!block.next().isValid())
+            break;
+        static const QString breakChars = QStringLiteral("\r\n");
+        const int take = std::min(remaining, 2 - (column - int(text.size())));
+        result += QStringView(breakChars).mid(column - text.size(), take);
+        remaining -= take;
+    }
+    return result;
+}
+
+QString CrLfText(const QTextDocument &doc)
+{
+    return FromDocumentBreaks(doc.toRawText());
+}
+
+QString ToDocumentBreaks(const QString &text)
+{
+    if (!text.contains(u'\r'))
+        return text;
+    QString result(text.size(), Qt::Uninitialized);
+    QChar *out = result.data();
+    const QChar *in = text.constData();
+    const QChar *end = in + text.size();
+    for (; in != end; ++in) {
+        if (*in != u'\r')
+            *out++ = *in;
+        else if (in + 1 == end || in[1] != u'\n')
+            *out++ = u'\n';
+    }
+    result.truncate(out - result.constData());
+    return result;
+}
+
+QString FromDocumentBreaks(const QString &text)
+{
+    const qsizetype breaks = text.count(QChar::ParagraphSeparator);
+    if (breaks == 0)
+        return text;
+    QString result(text.size() + breaks, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (const QChar c : text) {
+        if (c == QChar::ParagraphSeparator) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = c;
+        }
+    }
+    return result;
+}
