@@ -1,0 +1,273 @@
+#include "ColorRule.h"
+
+#include "CodePage.h"
+
+namespace {
+
+const QString LineBreak = QStringLiteral("\r\n");
+constexpr int MarkerLength = 6;
+
+} // namespace
+
+QString KeyDrawingTypeIdent(TKeyDrawingType type)
+{
+    switch (type) {
+    case dtKeyShow:
+        return QStringLiteral("dtKeyShow");
+    case dtEventDraw:
+        return QStringLiteral("dtEventDraw");
+    case dtBeginEnd:
+        return QStringLiteral("dtBeginEnd");
+    case dtBeginLineEnd:
+        return QStringLiteral("dtBeginLineEnd");
+    }
+    return QString::number(int(type));
+}
+
+QString KeyDrawingTypeDisplayName(TKeyDrawingType type)
+{
+    switch (type) {
+    case dtKeyShow:
+        return QStringLiteral("Key Show");
+    case dtEventDraw:
+        return QStringLiteral("Event Draw");
+    case dtBeginEnd:
+        return QStringLiteral("Begin - End");
+    case dtBeginLineEnd:
+        return QStringLiteral("Begin - Line End");
+    }
+    return QStringLiteral("<Other type>");
+}
+
+QStringList SplitEntry(QStringView entry)
+{
+    QStringList parts;
+    QString part;
+    const auto finishPart = [&]() {
+        const QStringView trimmed = TrimControlChars(part);
+        if (!trimmed.isEmpty())
+            parts.append(trimmed.toString());
+        part.clear();
+    };
+    for (qsizetype i = 0; i < entry.size(); ++i) {
+        if (entry[i] != u';') {
+            part += entry[i];
+        } else if (i + 1 < entry.size() && entry[i + 1] == u';') {
+            part += u';';
+            ++i;
+        } else {
+            finishPart();
+        }
+    }
+    finishPart();
+    return parts;
+}
+
+TColorRule::TColorRule() = default;
+
+void TColorRule::Assign(const TColorRule &source)
+{
+    RuleName = source.RuleName;
+    Hotspot = source.Hotspot;
+    DrawingType = source.DrawingType;
+    Priority = source.Priority;
+    MaxHeight = source.MaxHeight;
+    CaseSensitive = source.CaseSensitive;
+    IsEnabled = source.IsEnabled;
+    MatchPartWord = source.MatchPartWord;
+    DefaultColor = source.DefaultColor;
+    BrushColor = source.BrushColor;
+    IsUnderline = source.IsUnderline;
+    IsBold = source.IsBold;
+    IsItalic = source.IsItalic;
+    Ignore = source.Ignore;
+    SetKeywords(source.KeywordList);
+    SetKeyLineEndLst(source.LineEndList);
+    SetKeyBegEndLst(source.BegEndList);
+}
+
+void TColorRule::SetKeywords(const TCMStringList &keywords)
+{
+    KeywordList = keywords;
+    BuildKeywordTable();
+    TablesStale = true;
+}
+
+void TColorRule::SetKeyBegEndLst(const TCMStringList &entries)
+{
+    BegEndList = entries;
+    BuildSpanTable(BegEndList, false);
+    TablesStale = true;
+}
+
+void TColorRule::SetKeyLineEndLst(const TCMStringList &entries)
+{
+    LineEndList = entries;
+    BuildSpanTable(LineEndList, true);
+    TablesStale = true;
+}
+
+void TColorRule::SetKeyDrawingType(TKeyDrawingType type)
+{
+    DrawingType = type;
+    TablesStale = true;
+}
+
+void TColorRule::SetKeyCase(bool keyCase)
+{
+    CaseSensitive = keyCase;
+    TablesStale = true;
+}
+
+void TColorRule::SetDefKeyColor(TColor color)
+{
+    DefaultColor = color;
+    TablesStale = true;
+}
+
+void TColorRule::SetKeyBrushColor(TColor color)
+{
+    BrushColor = color;
+    TablesStale = true;
+}
+
+TFontStyles TColorRule::FontStyle() const
+{
+    return TFontStyles((IsBold ? fsBold : 0) | (IsItalic ? fsItalic : 0)
+                       | (IsUnderline ? fsUnderline : 0));
+}
+
+bool TColorRule::PrepareRule()
+{
+    BuildSpanTable(BegEndList, false);
+    bool hasMatches = !BegEndList.isEmpty();
+    if (DrawingType == dtKeyShow) {
+        BuildKeywordTable();
+        hasMatches = hasMatches || !KeywordList.isEmpty();
+    }
+    if (DrawingType == dtBeginLineEnd) {
+        BuildSpanTable(LineEndList, true);
+        hasMatches = hasMatches || !LineEndList.isEmpty();
+    }
+    TablesStale = false;
+    return hasMatches;
+}
+
+void TColorRule::BuildKeywordTable()
+{
+    KeywordRows.clear();
+    for (const QString &entry : KeywordList) {
+        const QStringList parts = SplitEntry(entry);
+        if (parts.isEmpty())
+            continue;
+        TKeywordRow row;
+        row.Keyword = parts.at(0);
+        if (!CaseSensitive) {
+            for (QChar &c : row.Keyword)
+                c = AnsiUpper(c);
+        }
+        row.Color = parts.size() > 1 ? ParseColor(parts.at(1)) : DefaultColor;
+        KeywordRows.push_back(std::move(row));
+    }
+}
+
+void TColorRule::BuildSpanTable(const TCMStringList &entries, bool lineEnd)
+{
+    // Both lists share the one span table; building from either empties it first.
+    SpanRows.clear();
+    const int colorPart = lineEnd ? 1 : 2;
+    for (const QString &entry : entries) {
+        const QStringList parts = SplitEntry(entry);
+        if (parts.size() < (lineEnd ? 1 : 2))
+            continue;
+        TBegEndRow row;
+        row.BeginMarker = parts.at(0).left(MarkerLength);
+        row.EndMarker = lineEnd ? LineBreak : parts.at(1).left(MarkerLength);
+        row.Color = parts.size() > colorPart ? ParseColor(parts.at(colorPart)) : DefaultColor;
+        row.Brush = BrushColor;
+        SpanRows.push_back(std::move(row));
+    }
+}
+
+TColorRule &TDrawRules::Add()
+{
+    Rules.push_back(std::make_unique<TColorRule>());
+    return *Rules.back();
+}
+
+void TDrawRules::Delete(int index)
+{
+    if (index >= 0 && index < Count())
+        Rules.erase(Rules.begin() + index);
+}
+
+void TDrawRules::Assign(const TDrawRules &source)
+{
+    if (&source == this)
+        return;
+    Rules.clear();
+    for (const auto &rule : source.Rules)
+        Add().Assign(*rule);
+}
+
+void TDrawRules::PrepareRules()
+{
+    if (!Prepare) {
+        for (const auto &rule : Rules) {
+            if (rule->NeedsTables())
+                rule->PrepareRule();
+        }
+        return;
+    }
+    bool anyMatches = false;
+    for (const auto &rule : Rules) {
+        if (rule->PrepareRule())
+            anyMatches = true;
+    }
+    if (anyMatches)
+        Prepare = false;
+}
+
+QString TDrawRules::ColumnTitle(int column)
+{
+    switch (column) {
+    case 0:
+        return QStringLiteral("Name");
+    case 1:
+        return QStringLiteral("Type");
+    case 2:
+        return QStringLiteral("Enabled");
+    case 3:
+        return QStringLiteral("Z-Order");
+    default:
+        return QString();
+    }
+}
+
+QString TDrawRules::CellText(int index, int column) const
+{
+    if (index < 0 || index >= Count())
+        return QString();
+    const TColorRule &rule = (*this)[index];
+    switch (column) {
+    case 0:
+        return rule.Name().isEmpty() ? QStringLiteral("Unnamed") : rule.Name();
+    case 1:
+        return KeyDrawingTypeIdent(rule.KeyDrawingType());
+    case 2:
+        return rule.Enabled() ? QStringLiteral("True") : QStringLiteral("False");
+    case 3:
+        return QString::number(rule.ZOrder());
+    default:
+        return QString();
+    }
+}
+
+int TcmHotKeywordList::IndexOf(int offset) const
+{
+    for (int i = 0; i < Count(); ++i) {
+        if (Ranges[size_t(i)].First <= offset && offset <= Ranges[size_t(i)].Last)
+            return i;
+    }
+    return -1;
+}
