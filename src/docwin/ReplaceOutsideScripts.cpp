@@ -1,0 +1,250 @@
+#include "ReplaceOutsideScripts.h"
+
+#include "CodePage.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+namespace {
+
+// The markers in upper case. Every marker starts with a character that is no letter, so a text
+// character can only be the start of a marker when it is that very character.
+enum TMarker { ScriptLanguage, ScriptType, ScriptEnd, PhpStart, PhpEnd, AspStart, AspEnd };
+constexpr std::array<std::u16string_view, 7> MarkerTexts{
+    u"<SCRIPT LANGUAGE",
+    u"<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">",
+    u"</SCRIPT>",
+    u"<?",
+    u"?>",
+    u"<%",
+    u"%>",
+};
+
+// Finds the first occurrence of one marker in a text that is built from left to right: a part
+// that is already final (the output so far) followed by the rest of the original text. The
+// final part is fed character by character through the marker's failure function, so that an
+// occurrence found there is known for good; occurrences in the rest are looked up in the
+// original text with a cursor that only moves forward.
+class TMarkerFinder
+{
+public:
+    explicit TMarkerFinder(std::u16string_view marker)
+        : Marker(marker)
+        , Failure(marker.size(), 0)
+    {
+        Q_ASSERT(!QChar(Marker[0]).isLetter());
+        for (size_t i = 1, k = 0; i < Marker.size(); ++i) {
+            while (k > 0 && Marker[i] != Marker[k])
+                k = Failure[k - 1];
+            if (Marker[i] == Marker[k])
+                ++k;
+            Failure[i] = k;
+        }
+    }
+
+    // Feeds the original characters [from, to) that were appended to the output at outPos.
+    void FeedOriginal(QStringView text, qsizetype from, qsizetype to, qsizetype outPos)
+    {
+        const QStringView segment = text.first(to);
+        for (qsizetype k = from; k < to && FoundAt < 0; ++k) {
+            if (State == 0) {
+                k = segment.indexOf(QChar(Marker[0]), k);
+                if (k < 0)
+                    return;
+            }
+            Step(text[k], outPos + (k - from));
+        }
+    }
+
+    // Feeds characters that do not come from the original text (a replacement).
+    void FeedOther(QStringView chars, qsizetype outPos)
+    {
+        for (qsizetype k = 0; k < chars.size() && FoundAt < 0; ++k)
+            Step(chars[k], outPos + k);
+    }
+
+    // Start of the first occurrence in the output of length outLength followed by
+    // text[restStart..], or -1.
+    qsizetype First(QStringView text, qsizetype restStart, qsizetype outLength)
+    {
+        if (FoundAt >= 0)
+            return FoundAt;
+        // An occurrence that begins in the output and ends in the rest.
+        size_t state = State;
+        const qsizetype reach = std::min<qsizetype>(text.size() - restStart, Marker.size() - 1);
+        for (qsizetype k = 0; k < reach && state > 0; ++k) {
+            state = Next(state, AnsiUpper(text[restStart + k]).unicode());
+            if (state == Marker.size())
+                return outLength + k + 1 - qsizetype(Marker.size());
+        }
+        const qsizetype hit = FindInOriginal(text, restStart);
+        return hit < 0 ? -1 : outLength + (hit - restStart);
+    }
+
+private:
+    size_t Next(size_t state, char16_t upper) const
+    {
+        while (state > 0 && Marker[state] != upper)
+            state = Failure[state - 1];
+        return Marker[state] == upper ? state + 1 : 0;
+    }
+
+    void Step(QChar c, qsizetype outPos)
+    {
+        State = Next(State, AnsiUpper(c).unicode());
+        if (State == Marker.size())
+            FoundAt = outPos + 1 - qsizetype(Marker.size());
+    }
+
+    bool MatchesAt(QStringView text, qsizetype pos) const
+    {
+        if (pos + qsizetype(Marker.size()) > text.size())
+            return false;
+        for (size_t i = 0; i < Marker.size(); ++i) {
+            if (AnsiUpper(text[pos + i]).unicode() != Marker[i])
+                return false;
+        }
+        return true;
+    }
+
+    // First occurrence at or after from in the original text. The callers ask with positions
+    // that never decrease, so the text is scanned once.
+    qsizetype FindInOriginal(QStringView text, qsizetype from)
+    {
+        if (CachedFrom >= 0 && from >= CachedFrom && (CachedHit < 0 || CachedHit >= from))
+            return CachedHit;
+        qsizetype pos = from;
+        while ((pos = text.indexOf(QChar(Marker[0]), pos)) >= 0 && !MatchesAt(text, pos))
+            ++pos;
+        CachedFrom = from;
+        CachedHit = pos;
+        return pos;
+    }
+
+    std::u16string_view Marker;
+    std::vector<size_t> Failure;
+    size_t State = 0;
+    qsizetype FoundAt = -1;
+    qsizetype CachedFrom = -1;
+    qsizetype CachedHit = -1;
+};
+
+// The earlier of two positions where -1 means absent.
+qsizetype EarlierFound(qsizetype a, qsizetype b)
+{
+    if (a < 0)
+        return b;
+    if (b < 0)
+        return a;
+    return std::min(a, b);
+}
+
+// Whether pos lies in a block from start to end (both positions of markers, -1 when absent).
+bool InBlock(qsizetype pos, qsizetype start, qsizetype end)
+{
+    return start >= 0 && end >= 0 && start <= pos && pos <= end;
+}
+
+} // namespace
+
+QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &text)
+{
+    const QChar protectedChar(u'\0');
+    qsizetype next = text.indexOf(c);
+    bool hasZero = text.contains(protectedChar);
+    if (next < 0 && !hasZero)
+        return text;
+
+    std::vector<TMarkerFinder> finders;
+    finders.reserve(MarkerTexts.size());
+    for (const std::u16string_view marker : MarkerTexts)
+        finders.emplace_back(marker);
+
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    qsizetype from = 0;
+    while (next >= 0) {
+        for (TMarkerFinder &finder : finders)
+            finder.FeedOriginal(text, from, next, out.size());
+        out.append(QStringView(text).sliced(from, next - from));
+
+        std::array<qsizetype, 7> at{};
+        for (size_t m = 0; m < finders.size(); ++m)
+            at[m] = finders[m].First(text, next, out.size());
+        const qsizetype scriptStart = EarlierFound(at[ScriptLanguage], at[ScriptType]);
+        const qsizetype pos = out.size();
+        const bool isProtected = InBlock(pos, scriptStart, at[ScriptEnd])
+                                 || InBlock(pos, at[PhpStart], at[PhpEnd])
+                                 || InBlock(pos, at[AspStart], at[AspEnd]);
+
+        // A spared character stands in as code 0 until the end, as the markers must see it.
+        const QStringView put = isProtected ? QStringView(&protectedChar, 1) : replacement;
+        for (TMarkerFinder &finder : finders)
+            finder.FeedOther(put, out.size());
+        out.append(put);
+        hasZero = hasZero || isProtected || put.contains(protectedChar);
+
+        from = next + 1;
+        next = text.indexOf(c, from);
+    }
+    out.append(QStringView(text).sliced(from));
+    if (hasZero)
+        out.replace(protectedChar, c);
+    return out;
+}
+
+QString ReplaceOutsideScripts(const TCharReplacement &pair, const QString &text)
+{
+    return ReplaceOutsideScripts(QChar(pair.Char),
+                                 QStringView(pair.Replacement.data(), pair.Replacement.size()),
+                                 text);
+}
+
+QString ReplaceOutsideScripts(std::span<const TCharReplacement> pairs, const QString &text)
+{
+    QString result = text;
+    for (const TCharReplacement &pair : pairs)
+        result = ReplaceOutsideScripts(pair, result);
+    return result;
+}
+
+QString EncodeUmlauts(const QString &text)
+{
+    return ReplaceOutsideScripts(UmlautReferences, text);
+}
+
+QString BlanksToTabsOutsideScripts(const QString &text)
+{
+    // Blanks and tabs are part of no marker (the blank inside "<SCRIPT LANGUAGE" has letters on
+    // both sides), so the blocks of the original text are the blocks throughout, and no run of
+    // blanks crosses the border of a block.
+    const qsizetype firstBlank = text.indexOf(QLatin1String("   "));
+    if (firstBlank < 0)
+        return text;
+    std::array<qsizetype, 7> at{};
+    for (size_t m = 0; m < MarkerTexts.size(); ++m) {
+        TMarkerFinder finder(MarkerTexts[m]);
+        at[m] = finder.First(text, 0, 0);
+    }
+    const qsizetype scriptStart = EarlierFound(at[ScriptLanguage], at[ScriptType]);
+
+    QString out;
+    out.reserve(text.size());
+    out.append(QStringView(text).first(firstBlank));
+    qsizetype i = firstBlank;
+    while (i < text.size()) {
+        const bool isProtected = InBlock(i, scriptStart, at[ScriptEnd])
+                                 || InBlock(i, at[PhpStart], at[PhpEnd])
+                                 || InBlock(i, at[AspStart], at[AspEnd]);
+        if (!isProtected && i + 3 <= text.size() && text[i] == u' ' && text[i + 1] == u' '
+            && text[i + 2] == u' ') {
+            out.append(u'\t');
+            i += 3;
+        } else {
+            out.append(text[i]);
+            ++i;
+        }
+    }
+    return out;
+}

@@ -1,0 +1,224 @@
+#include "ReplaceOutsideScripts.h"
+
+#include "CodePage.h"
+#include "QStringPrinter.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// The routine as it was first written: after every single replacement the markers are looked
+// for again in the whole changed text, and the next occurrence is the first one left in it.
+// Quadratic, kept here as the reference that the linear version must agree with.
+struct TLiteralMarkers
+{
+    int S1 = 0, S2 = 0, P1 = 0, P2 = 0, A1 = 0, A2 = 0;
+};
+
+TLiteralMarkers LiteralMarkers(const QString &w)
+{
+    QString upper = w;
+    for (QChar &c : upper)
+        c = AnsiUpper(c);
+    const auto pos = [&](const char *marker) {
+        return int(upper.indexOf(QLatin1String(marker))) + 1;
+    };
+    TLiteralMarkers m;
+    const int language = pos("<SCRIPT LANGUAGE");
+    const int type = pos("<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">");
+    m.S1 = language == 0 ? type : (type == 0 ? language : std::min(language, type));
+    m.S2 = pos("</SCRIPT>");
+    m.P1 = pos("<?");
+    m.P2 = pos("?>");
+    m.A1 = pos("<%");
+    m.A2 = pos("%>");
+    return m;
+}
+
+QString LiteralReplaceOutsideScripts(QChar c, const QString &r, const QString &text)
+{
+    QString w = text;
+    TLiteralMarkers m = LiteralMarkers(w);
+    int p = int(w.indexOf(c)) + 1;
+    while (p > 0) {
+        const auto pair = [&](int open, int close) {
+            return open > 0 && close > 0 && open <= p && p <= close;
+        };
+        const bool isProtected = pair(m.S1, m.S2) || pair(m.P1, m.P2) || pair(m.A1, m.A2);
+        w = w.left(p - 1) + (isProtected ? QString(QChar(0)) : r) + w.mid(p);
+        m = LiteralMarkers(w);
+        p = int(w.indexOf(c)) + 1;
+    }
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        if (w[i] == QChar(0))
+            w[i] = c;
+    }
+    return w;
+}
+
+QString Replace(QChar c, const QString &r, const QString &text)
+{
+    return ReplaceOutsideScripts(c, r, text);
+}
+
+} // namespace
+
+TEST(ReplaceOutsideScripts, ReplacesEverywhereOutsideTheFirstBlockOfEachKind)
+{
+    // Inside the PHP block the tab survives; before and after it, it becomes a blank.
+    EXPECT_EQ(Replace('\t', " ", "a\tb<?php\techo 1; ?>\tc"), "a b<?php\techo 1; ?> c");
+    // ASP block, and the umlaut of the save conversion.
+    EXPECT_EQ(Replace(QChar(0xE4), "&#228;", "\u00E4<% x = \"\u00E4\" %>\u00E4"),
+              "&#228;<% x = \"\u00E4\" %>&#228;");
+    // Only the first script block is spared.
+    const QString twoScripts
+        = "<script language=\"js\">\t</script>\t<SCRIPT LANGUAGE=x>\t</script>";
+    EXPECT_EQ(Replace('\t', " ", twoScripts),
+              "<script language=\"js\">\t</script> <SCRIPT LANGUAGE=x> </script>");
+    // The other opening form of a script block, in any letter case.
+    EXPECT_EQ(Replace('\t', " ", "<Script Type=\"Text/JavaScript\">\t</SCRIPT>\t"),
+              "<Script Type=\"Text/JavaScript\">\t</SCRIPT> ");
+}
+
+TEST(ReplaceOutsideScripts, BlockWithoutBothMarkersProtectsNothing)
+{
+    EXPECT_EQ(Replace('\t', " ", "\t</SCRIPT>\t"), " </SCRIPT> ");
+    EXPECT_EQ(Replace('\t', " ", "<?\tno end"), "<? no end");
+    // A closing marker in front of its opening marker spares nothing either.
+    EXPECT_EQ(Replace('\t', " ", "%>\t<%\t"), "%> <% ");
+}
+
+TEST(ReplaceOutsideScripts, CharacterWithCodeZeroBecomesTheReplacedCharacter)
+{
+    const QString text = QString("a") + QChar(0) + "b\tc" + QChar(0);
+    EXPECT_EQ(Replace('\t', " ", text), "a\tb c\t");
+}
+
+TEST(ReplaceOutsideScripts, ReplacementCanOpenABlockForTheCharactersAfterIt)
+{
+    // The first tab turns into "<?", which together with the later "?>" forms a PHP block.
+    EXPECT_EQ(Replace('\t', "<?", "\t\t?>\t"), "<?\t?><?");
+    // A replacement that completes an opening script marker: the second x lies in the new
+    // block, the third one behind it.
+    EXPECT_EQ(Replace('x', "<script", "x language x</script>x"),
+              "<script language x</script><script");
+}
+
+TEST(ReplaceOutsideScripts, SparedCharacterNoLongerCountsAsPartOfAMarker)
+{
+    // The '?' of "<?" is spared, but it stands in as code 0 while the markers are looked for,
+    // so the block has lost its opening marker for every later '?'.
+    EXPECT_EQ(Replace('?', "!", "<? a ?> b ?>c?"), "<? a !> b !>c!");
+}
+
+TEST(ReplaceOutsideScripts, ReplacementContainingTheCharacterIsAppliedOnce)
+{
+    EXPECT_EQ(Replace('a', "aa", "xa<?a?>a"), "xaa<?a?>aa");
+}
+
+TEST(ReplaceOutsideScripts, TablesForLoadingAndSaving)
+{
+    EXPECT_EQ(ReplaceOutsideScripts(TabToBlank, "\ta"), " a");
+    EXPECT_EQ(ReplaceOutsideScripts(TabToThreeBlanks, "\ta"), "   a");
+    EXPECT_EQ(EncodeUmlauts(QString::fromUtf8("ÄäÖöÜüß <?ä?>")),
+              QString::fromUtf8("&#196;&#228;&#214;&#246;&#220;&#252;&#223; <?ä?>"));
+}
+
+TEST(BlanksToTabsOutsideScripts, GroupsOfThreeFromTheLeft)
+{
+    EXPECT_EQ(BlanksToTabsOutsideScripts("a     b"), "a\t  b");
+    EXPECT_EQ(BlanksToTabsOutsideScripts("      b"), "\t\tb");
+    EXPECT_EQ(BlanksToTabsOutsideScripts("  b"), "  b");
+    EXPECT_EQ(BlanksToTabsOutsideScripts("   x<?   ?>   "), "\tx<?   ?>\t");
+    // Back and forth with the colour view's conversion gives the same text again.
+    const QString plain = "p {\n\tcolor: red;\n\t\tmargin: 0;\n}";
+    EXPECT_EQ(BlanksToTabsOutsideScripts(ReplaceOutsideScripts(TabToThreeBlanks, plain)), plain);
+}
+
+// Texts from a small alphabet that hits the markers in several letter cases, the characters
+// being replaced, umlauts, tabs and code 0; replacements that open or break markers.
+TEST(ReplaceOutsideScripts, AgreesWithTheLiteralRoutineOnRandomTexts)
+{
+    const QStringList pieces = {
+        "<script language=\"js\">",
+        "<SCRIPT LANGUAGE",
+        "<Script Language",
+        "<script type=\"text/javascript\">",
+        "<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">",
+        "</script>",
+        "</SCRIPT>",
+        "</Script>",
+        "<?",
+        "?>",
+        "<?php",
+        "<%",
+        "%>",
+        "<",
+        "?",
+        "%",
+        ">",
+        "/",
+        "<scr",
+        "ipt language",
+        "SCRIPT",
+        QString::fromUtf8("<ſcript language"),
+        QString::fromUtf8("ä"),
+        QString::fromUtf8("Ä"),
+        QString::fromUtf8("ß"),
+        "\t",
+        "\t\t",
+        " ",
+        "a",
+        "x",
+        "S",
+        "\r\n",
+        QString(QChar(0)),
+    };
+    struct TPair
+    {
+        QChar C;
+        QString R;
+    };
+    const std::vector<TPair> pairs = {
+        {'\t', " "},
+        {'\t', "   "},
+        {'\t', ""},
+        {QChar(0xE4), "&#228;"},
+        {'x', "<"},
+        {'x', "?"},
+        {'x', "<?"},
+        {'x', "%>"},
+        {'x', "<script language"},
+        {'x', "</script>"},
+        {'\t', "<?"},
+        {'?', "!"},
+        {'?', ""},
+        {'<', "["},
+        {'%', "<"},
+        {'S', "s"},
+        {'a', "A"},
+        {'>', "<%"},
+    };
+    QRandomGenerator random(20261208);
+    int replacedSomething = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const TPair &pair = pairs[random.bounded(int(pairs.size()))];
+        QString text;
+        const int length = random.bounded(40);
+        for (int i = 0; i < length; ++i)
+            text += pieces[random.bounded(int(pieces.size()))];
+        const QString expected = LiteralReplaceOutsideScripts(pair.C, pair.R, text);
+        const QString actual = ReplaceOutsideScripts(pair.C, pair.R, text);
+        ASSERT_EQ(actual, expected)
+            << "text: " << text.toStdString() << " char: " << int(pair.C.unicode())
+            << " replacement: " << pair.R.toStdString();
+        replacedSomething += actual != text;
+    }
+    // The alphabet is meant to exercise the routine, not to leave the texts alone.
+    EXPECT_GT(replacedSomething, 10000);
+}
