@@ -49,8 +49,11 @@ void TQtPrompter::ShowError(const QString &caption, const QString &text)
 bool TQtPrompter::AskYesNo(const QString &, const QString &text, int helpContext)
 {
     // The confirmation box carries the standard caption, not the caller's.
-    QMessageBox box(QMessageBox::Question, "Bestätigen", DisplayText(text),
-                    QMessageBox::Yes | QMessageBox::No, Parent);
+    QMessageBox box(QMessageBox::Question,
+                    "Bestätigen",
+                    DisplayText(text),
+                    QMessageBox::Yes | QMessageBox::No,
+                    Parent);
     if (helpContext != 0)
         box.addButton(QMessageBox::Help);
     box.setDefaultButton(QMessageBox::Yes);
@@ -59,7 +62,9 @@ bool TQtPrompter::AskYesNo(const QString &, const QString &text, int helpContext
 
 TYesNoCancel TQtPrompter::AskYesNoCancel(const QString &caption, const QString &text)
 {
-    const auto answer = QMessageBox::question(Parent, caption, DisplayText(text),
+    const auto answer = QMessageBox::question(Parent,
+                                              caption,
+                                              DisplayText(text),
                                               QMessageBox::Yes | QMessageBox::No
                                                   | QMessageBox::Cancel);
     if (answer == QMessageBox::Yes)
@@ -74,8 +79,8 @@ std::optional<QString> TQtPrompter::AskText(const QString &prompt,
                                             const QString &initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(Parent, caption, prompt, QLineEdit::Normal,
-                                               initial, &ok);
+    const QString text
+        = QInputDialog::getText(Parent, caption, prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -88,8 +93,7 @@ TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, 
     if (save)
         dialog.setFileMode(QFileDialog::AnyFile);
     else
-        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles
-                                               : QFileDialog::AnyFile);
+        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
     // The callers ask their own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = QtNameFilters(options.Filter);

@@ -114,8 +114,7 @@ TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize)
     if (info.size() > maxSize) {
         result.Error = "Die Datei\r\n" + fileName + "\r\nist zu groß ("
                        + QString::number(info.size() / (1024 * 1024)) + " MB). Höchstens "
-                       + QString::number(maxSize / (1024 * 1024))
-                       + " MB können bearbeitet werden.";
+                       + QString::number(maxSize / (1024 * 1024)) + " MB können bearbeitet werden.";
         return result;
     }
     QFile file(fileName);

@@ -12,13 +12,11 @@ public:
     virtual ~TDocumentHost() = default;
 
     // A window was activated: it becomes the target of the relayed commands.
-    virtual void NoteActiveDocument(TFHTMLFrame *window, const QString &fileName, bool modified)
-        = 0;
+    virtual void NoteActiveDocument(TFHTMLFrame *window, const QString &fileName, bool modified) = 0;
     // A window's close query ended (whatever the user answered).
     virtual void NoteDocumentClosed(TFHTMLFrame *window) = 0;
     // A new XHTML page with style sheet was saved for the first time.
-    virtual void OpenCompanionStylesheet(const QString &htmlFileName, const QString &cssFileName)
-        = 0;
+    virtual void OpenCompanionStylesheet(const QString &htmlFileName, const QString &cssFileName) = 0;
 
     // The frame's commands that the windows' own menu items forward to.
     virtual void NewDocumentCommand() = 0;

@@ -1,0 +1,67 @@
+#include "FMain.h"
+#include "ProgramPaths.h"
+#include "QtPrompter.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+const char *const Usage = "Aufruf: html-editor [DATEI ...]\n"
+                          "Usage:  html-editor [FILE ...]\n"
+                          "\n"
+                          "Quelltext-Editor für HTML-, XHTML-, PHP- und CSS-Dateien.\n"
+                          "Source editor for HTML, XHTML, PHP and CSS files.\n"
+                          "Jede genannte, vorhandene Datei wird geöffnet.\n"
+                          "Each named existing file is opened.\n"
+                          "\n"
+                          "  --help     diese Hilfe / this help\n"
+                          "  --version  Version\n";
+
+// Handles --help and --version; returns true when the program should end at once.
+bool HandleInfoOption(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("HTML-Editor %s\n", HTML_EDITOR_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (HandleInfoOption(argc, argv))
+        return 0;
+    // The browser tab's engine refuses to start as root unless its sandbox is off.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("HTML-Editor");
+    QApplication::setOrganizationName("KALMORA");
+    InitBasisLibrary(QCoreApplication::applicationFilePath());
+    app.setProperty("HelpFile", QString(ProgramDirectory + "HTML32.HLP"));
+
+    TQtPrompter prompter;
+    SetPrompter(&prompter);
+    // Every argument is a file name; the frame opens the ones that exist.
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    TFMain frame(files);
+    prompter.SetParentWidget(&frame);
+    // Without a window manager "maximised" means nothing; fill the screen ourselves.
+    frame.setGeometry(frame.screen()->availableGeometry());
+    frame.showMaximized();
+    return QApplication::exec();
+}

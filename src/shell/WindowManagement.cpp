@@ -1,0 +1,210 @@
+// The frame's document window management: opening and creating documents, saving and closing
+// all of them, and arranging the windows.
+#include "AppSettings.h"
+#include "FHTMLFrame.h"
+#include "FMain.h"
+#include "FileUtils.h"
+#include "ProgramPaths.h"
+#include "Prompter.h"
+#include "RecentFiles.h"
+#include "Registry.h"
+#include "SettingsStore.h"
+#include "WindowLayout.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const char *const OpenFilter
+    = "HTML-Dateien (*.xhtml)|*.xhtml|HTML-Dateien (*.html;*.htm)|*.html;*.html;*.htm|"
+      "HTML-Dateien (*.xhtml;*.html;*.htm)|*.xhtml;*.html;*.html;*.htm|CSS-Dateien "
+      "(*.css)|*.css|XML-Dateien (*.xml;*.xsl)|*.xml;*.xsl|PHP-Dateien (*.php)|*.php|Alle "
+      "Dateien (*.*)|*.*";
+
+// Open modes: 0 an existing file, 1 "XHTML und CSS-Datei", 2 "XHTML-Datei", 3 "CSS-Datei",
+// 4 "PHP-Datei", 5 the companion style sheet of a new XHTML+CSS page.
+bool OpensAsHtml(const QString &extension, int openMode)
+{
+    static const QStringList HtmlExtensions
+        = {".XHTML", ".HTML", ".HTM", ".PHP", ".PHP3", ".PHP4", ".PHP5"};
+    if (HtmlExtensions.contains(extension.toUpper()))
+        return true;
+    return openMode == 1 || openMode == 2 || openMode == 4;
+}
+
+// Remembers the folder of a file as the editor's folder, in memory and in the registry.
+void RememberEditorFolder(const QString &fileName)
+{
+    Settings().EditorPfad = SplitFileName(fileName).Dir;
+    RegWriteString(MainRegistryKey, "EditorPfad", Settings().EditorPfad);
+}
+
+} // namespace
+
+void TFMain::NewDocumentCommand()
+{
+    const int choice
+        = Prompter().AskChoice("Auswahl für ein neues Fenster",
+                               "Auswahl",
+                               {"XHTML und CSS-Datei", "XHTML-Datei", "CSS-Datei", "PHP-Datei"});
+    if (choice >= 1 && choice <= 4)
+        OpenDocumentWindow(QString(), choice);
+}
+
+void TFMain::OpenCommand()
+{
+    const QString previousDirectory = QDir::currentPath();
+    TFileDialogOptions options;
+    options.Title = "Datei Öffnen";
+    options.InitialDir = RegReadString(MainRegistryKey, "EditorPfad", ProgramDirectory);
+    options.DefaultExt = "XHTML";
+    options.MultiSelect = true;
+    options.Filter = OpenFilter;
+    const TFileDialogResult result = Prompter().AskOpenFileNames(options);
+    for (auto it = result.Files.crbegin(); it != result.Files.crend(); ++it)
+        OpenWithCompanion(*it);
+    QDir::setCurrent(previousDirectory);
+}
+
+void TFMain::OpenWithCompanion(const QString &fileName)
+{
+    OpenFile(fileName);
+    RememberEditorFolder(fileName);
+    const TSplitFileName parts = SplitFileName(fileName);
+    const QString companion = parts.Dir + parts.Base + ".css";
+    if (!QFileInfo::exists(companion))
+        return;
+    for (TFHTMLFrame *window : DocumentWindows()) {
+        if (SameFileName(window->DocFileName(), companion))
+            return;
+    }
+    OpenFile(companion);
+}
+
+void TFMain::OpenFile(const QString &fileName)
+{
+    if (!QFileInfo::exists(fileName)) {
+        ShowNote("Datei Öffnen", "Die Datei\r\n" + fileName + "\r\nexistiert nicht");
+        return;
+    }
+    RemoveRecentFile(fileName);
+    for (TFHTMLFrame *window : DocumentWindows()) {
+        if (SameFileName(window->DocFileName(), fileName)) {
+            ShowNote("Hinweis", "Datei ist schon geladen\r\n" + fileName);
+            return;
+        }
+    }
+    OpenDocumentWindow(fileName, 0);
+}
+
+void TFMain::OpenRecentFile(int slot)
+{
+    if (slot >= 1 && slot <= RecentFiles().Count())
+        OpenFile(RecentFiles().Slot(slot));
+}
+
+void TFMain::OpenDocumentWindow(const QString &fileName, int openMode)
+{
+    if (!fileName.isEmpty()) {
+        RememberEditorFolder(fileName);
+        SaveSettings(geometry());
+    }
+    const bool html = OpensAsHtml(SplitFileName(fileName).Ext, openMode);
+    TFHTMLFrame *window = CreateDocumentWindow(html);
+    if (!window)
+        return;
+    OpenDocumentInWindow(window, fileName, openMode);
+    window->SetDocFileName(fileName);
+    window->SetDocKind(html ? HtmlDocKind : CssDocKind);
+}
+
+void TFMain::OpenCompanionStylesheet(const QString &, const QString &cssFileName)
+{
+    OpenDocumentWindow(cssFileName, 5);
+    ArrangeColumns();
+}
+
+void TFMain::SaveAllDocuments()
+{
+    for (TFHTMLFrame *window : DocumentWindows()) {
+        if (window->DocKind() == HtmlDocKind || window->DocKind() == CssDocKind)
+            window->SaveCommand();
+    }
+}
+
+void TFMain::CloseAllDocuments()
+{
+    for (TFHTMLFrame *window : DocumentWindows())
+        window->parentWidget()->close();
+}
+
+QList<bool> TFMain::MinimizedChildren() const
+{
+    QList<bool> minimized;
+    const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children)
+        minimized << child->isMinimized();
+    return minimized;
+}
+
+void TFMain::TileHorizontally()
+{
+    const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children) {
+        if (child->isMaximized())
+            child->showNormal();
+    }
+    const QList<QRect> rects = StackedLayout(Area->viewport()->width(),
+                                             Area->viewport()->height(),
+                                             MinimizedChildren());
+    for (int i = 0; i < children.size(); ++i) {
+        if (!rects[i].isNull())
+            children[i]->setGeometry(rects[i]);
+    }
+}
+
+void TFMain::ArrangeColumns()
+{
+    TileHorizontally();
+    const QToolBar *toolbar = findChild<QToolBar *>("Panel1");
+    TArrangeInput input;
+    input.ClientWidth = width();
+    input.ClientHeight = height() - (menuBar()->isVisible() ? menuBar()->height() : 0);
+    input.ToolbarHeight = toolbar->isVisible() ? toolbar->height() + 1 : 0;
+    input.StatusHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
+    input.Minimized = MinimizedChildren();
+    const QList<QRect> rects = ColumnLayout(input);
+    const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
+    for (int i = 0; i < children.size(); ++i) {
+        if (!rects[i].isNull())
+            children[i]->setGeometry(rects[i]);
+    }
+}
+
+void TFMain::CascadeWindows()
+{
+    const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children)
+        child->showNormal();
+    Area->cascadeSubWindows();
+}
+
+void TFMain::ArrangeIcons()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    int x = 0;
+    const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children) {
+        if (!child->isMinimized())
+            continue;
+        const QSize size = child->size();
+        child->move(x, Area->viewport()->height() - size.height());
+        x += size.width();
+    }
+}

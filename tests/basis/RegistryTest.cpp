@@ -1,0 +1,140 @@
+#include "Registry.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+// Points the registry at a fresh file for the duration of a test.
+class RegistryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Path = Dir.filePath("registry.json");
+        qputenv("HTML_EDITOR_REGISTRY", Path.toLocal8Bit());
+        ResetRegistry();
+    }
+    void TearDown() override { ResetRegistry(); }
+
+    void WriteRaw(const QByteArray &bytes)
+    {
+        QFile file(Path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        ResetRegistry();
+    }
+
+    QJsonObject Stored()
+    {
+        QFile file(Path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QJsonDocument::fromJson(file.readAll()).object();
+    }
+
+    QTemporaryDir Dir;
+    QString Path;
+};
+
+const QString Key = "\\SOFTWARE\\KALMORA\\HTML";
+
+} // namespace
+
+TEST_F(RegistryTest, MissingKeyGivesEveryDefault)
+{
+    EXPECT_EQ(RegReadString(Key, "EditorSchriftName", "MS Sans Serif"), "MS Sans Serif");
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 2);
+    EXPECT_TRUE(RegReadBool(Key, "AutoSave", true));
+}
+
+TEST_F(RegistryTest, MissingStringInExistingKeyReadsEmptyButIntegersKeepDefault)
+{
+    RegWriteInteger(Key, "TabBreite", 4);
+    EXPECT_EQ(RegReadString(Key, "EditorSchriftName", "MS Sans Serif"), "");
+    EXPECT_EQ(RegReadInteger(Key, "Missing", 9), 9);
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 4);
+}
+
+TEST_F(RegistryTest, WrongTypesFallBackToTheDefault)
+{
+    RegWriteString(Key, "TabBreite", "8");
+    RegWriteInteger(Key, "EditorSchriftName", 5);
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 2);
+    EXPECT_FALSE(RegReadBool(Key, "TabBreite", false));
+    EXPECT_EQ(RegReadString(Key, "EditorSchriftName", "Arial"), "Arial");
+}
+
+TEST_F(RegistryTest, TypesAndNamesSurviveAReloadCaseInsensitively)
+{
+    RegWriteString(Key, "Browser1", "/usr/bin/firefox");
+    RegWriteInteger(Key, "Farbe", static_cast<qint32>(0xFF000005));
+    RegWriteBool(Key, "AutoSave", false);
+    ResetRegistry();
+    EXPECT_EQ(RegReadString("SOFTWARE\\kalmora\\html", "BROWSER1", {}), "/usr/bin/firefox");
+    EXPECT_EQ(RegReadInteger(Key, "farbe", 0), static_cast<qint32>(0xFF000005));
+    EXPECT_FALSE(RegReadBool(Key, "AutoSave", true));
+    EXPECT_TRUE(Stored().value("SOFTWARE\\KALMORA\\HTML").toObject().value("Browser1").isString());
+}
+
+TEST_F(RegistryTest, UnsignedColourNumbersReadAsTheirSignedDword)
+{
+    WriteRaw(R"({"Undo": {"UndoTimerIntervall": 4278190085, "Half": 1.5, "Flag": true}})");
+    EXPECT_EQ(RegReadInteger("Undo", "UndoTimerIntervall", 0), static_cast<qint32>(0xFF000005));
+    EXPECT_EQ(RegReadInteger("Undo", "Half", 3), 3);
+    EXPECT_EQ(RegReadInteger("Undo", "Flag", 3), 3);
+}
+
+TEST_F(RegistryTest, DamagedFileIsMovedAsideAndDefaultsApply)
+{
+    WriteRaw("{ this is not json");
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 2);
+    EXPECT_TRUE(QFile::exists(Path + ".damaged"));
+    const QString warning = Registry().TakeWarning();
+    EXPECT_TRUE(warning.contains("beschädigt")) << warning.toStdString();
+    EXPECT_TRUE(Registry().TakeWarning().isEmpty()) << "the user is told once";
+
+    RegWriteInteger(Key, "TabBreite", 3);
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 3);
+    QFile aside(Path + ".damaged");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), "{ this is not json") << "the damaged file is kept as it was";
+}
+
+TEST_F(RegistryTest, UnreadableFileIsNeverOverwritten)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    WriteRaw(R"({"Undo": {"UndoMitKeyUp": 0}})");
+    QFile::setPermissions(Path, QFileDevice::Permissions());
+    EXPECT_TRUE(RegReadBool("Undo", "UndoMitKeyUp", true));
+    RegWriteBool("Undo", "UndoMitKeyUp", true);
+    QFile::setPermissions(Path, QFile::ReadOwner | QFile::WriteOwner);
+    ResetRegistry();
+    EXPECT_FALSE(RegReadBool("Undo", "UndoMitKeyUp", true));
+}
+
+TEST_F(RegistryTest, BatchWritesTheFileOnce)
+{
+    {
+        TRegistryBatch batch;
+        RegWriteInteger(Key, "A", 1);
+        RegWriteInteger(Key, "B", 2);
+        EXPECT_FALSE(QFile::exists(Path)) << "nothing is written before the batch ends";
+    }
+    EXPECT_EQ(Stored().value("SOFTWARE\\KALMORA\\HTML").toObject().size(), 2);
+}
+
+TEST_F(RegistryTest, ChangesOfAnotherInstanceAreSeen)
+{
+    RegWriteInteger(Key, "TabBreite", 3);
+    TRegistryStore other(Path);
+    other.SetValue(Key, "TabBreite", TRegValue::DWord(12345));
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 12345);
+}

@@ -1,0 +1,232 @@
+#include "FMain.h"
+
+#include "FakeDocument.h"
+#include "ProgramPaths.h"
+#include "RecentFiles.h"
+#include "Registry.h"
+#include "ScriptedPrompter.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A frame that records the files it is asked to open instead of opening them.
+class TRecordingFrame : public TFMain
+{
+public:
+    using TFMain::TFMain;
+    void OpenFile(const QString &fileName) override { Opened << fileName; }
+    QStringList Opened;
+};
+
+class FMainTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("HTML_EDITOR_REGISTRY", Dir.filePath("registry.json").toLocal8Bit());
+        qputenv("HTML_EDITOR_HOME", Dir.filePath("home").toLocal8Bit());
+        ResetRegistry();
+    }
+    void TearDown() override { ResetRegistry(); }
+
+    QString MakeFile(const QString &name)
+    {
+        QFile file(Dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        return file.fileName();
+    }
+
+    TFakeDocument *AddDocument(TFMain &frame, int kind, bool withRun = false)
+    {
+        auto *document = new TFakeDocument(kind, withRun);
+        frame.MdiArea()->addSubWindow(document)->show();
+        frame.MdiArea()->setActiveSubWindow(frame.MdiArea()->subWindowList().last());
+        frame.NoteActiveDocument(document, {}, false);
+        return document;
+    }
+
+    QStringList MenuBarCaptions(TFMain &frame)
+    {
+        QStringList captions;
+        const QList<QAction *> actions = frame.menuBar()->actions();
+        for (QAction *action : actions)
+            captions << action->text();
+        return captions;
+    }
+
+    QTemporaryDir Dir;
+    TScriptedPrompter Prompter;
+    TPrompterScope Scope{Prompter};
+};
+
+} // namespace
+
+TEST_F(FMainTest, StartUpHandsExistingCommandLineFilesToOpenFileInOrder)
+{
+    const QString b = MakeFile("b.html");
+    const QString a = MakeFile("a.css");
+    TRecordingFrame frame({b, Dir.filePath("missing.html"), a});
+    EXPECT_TRUE(frame.Opened.isEmpty()) << "files open from the start-up timer";
+    QTest::qWait(250);
+    EXPECT_EQ(frame.Opened, QStringList({b, a}));
+    EXPECT_EQ(Prompter.Prompts.size(), 0u) << "a missing name is skipped without a message";
+}
+
+TEST_F(FMainTest, MenusCarryCaptionsShortcutsHintsAndHelpContexts)
+{
+    TRecordingFrame frame{QStringList()};
+    EXPECT_EQ(frame.windowTitle(), "HTML-Editor");
+    EXPECT_EQ(MenuBarCaptions(frame), QStringList({"&Datei", "&Optionen", "&Fenster", "&Hilfe"}));
+    const auto *neu = frame.findChild<QAction *>("MnNeu");
+    ASSERT_TRUE(neu);
+    EXPECT_EQ(neu->text(), "&Neu...");
+    EXPECT_EQ(neu->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(neu->statusTip(), "Neue Datei erzeugen");
+    EXPECT_EQ(neu->property("HelpContext").toInt(), 101);
+    EXPECT_EQ(frame.findChild<QAction *>("MnNaechstesFenster")->text(), "&Nächstes  Fenster");
+    EXPECT_EQ(frame.findChild<QAction *>("MnNaechstesFenster")->shortcut(), QKeySequence("F7"));
+    EXPECT_EQ(frame.findChild<QAction *>("MnFensterKaskade")->shortcut(), QKeySequence("F2"));
+    EXPECT_EQ(frame.findChild<QAction *>("MnDateilisteloeschen")->text(), "&Dateiliste löschen");
+    EXPECT_FALSE(frame.findChild<QAction *>("MnStrichAlteDateien")->isVisible());
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_TRUE(frame.findChild<QAction *>("MnAlteDatei" + QString::number(i))) << i;
+}
+
+TEST_F(FMainTest, ToolbarButtonsShowTheirHintsAndStatusPanelsStartBlank)
+{
+    TRecordingFrame frame{QStringList()};
+    const std::pair<const char *, const char *> buttons[] = {
+        {"BnDateiOeffnen", "Datei Öffnen (^O)"},
+        {"BnSaveAll", "Alle Fenster speichern"},
+        {"BnRedo", "Rückgängig des Wiederherstellen"},
+        {"BnCut", "Auschneiden (^X)"},
+        {"BnRun", "Start des Programms (F9)"},
+    };
+    for (const auto &[name, hint] : buttons) {
+        const auto *button = frame.findChild<QToolButton *>(name);
+        ASSERT_TRUE(button) << name;
+        EXPECT_EQ(button->toolTip(), QString::fromUtf8(hint)) << name;
+    }
+    EXPECT_TRUE(frame.findChild<QToolButton *>("BnKXHelp")->toolTip().isEmpty());
+    EXPECT_EQ(frame.StatusText(0), " ");
+    EXPECT_EQ(frame.StatusText(1), " ");
+    EXPECT_EQ(frame.StatusText(2), "");
+    EXPECT_EQ(frame.StatusText(3), "");
+    EXPECT_EQ(frame.findChild<QLabel *>("StatusPanel1")->width(), 100);
+    EXPECT_TRUE(frame.findChild<QLineEdit *>("Main_HTML"));
+}
+
+TEST_F(FMainTest, HintOfAHoveredItemGoesToPanelThree)
+{
+    TRecordingFrame frame{QStringList()};
+    frame.show();
+    auto *action = frame.findChild<QAction *>("MnOeffnen");
+    action->showStatusText(&frame);
+    EXPECT_EQ(frame.StatusText(3), "Alte Datei öffnen");
+}
+
+TEST_F(FMainTest, RelayedCommandsReachTheLastActiveWindowOnly)
+{
+    TRecordingFrame frame{QStringList()};
+    frame.findChild<QToolButton *>("BnUndo")->click(); // no window: nothing happens
+    TFakeDocument *first = AddDocument(frame, HtmlDocKind);
+    TFakeDocument *second = AddDocument(frame, CssDocKind);
+    frame.findChild<QToolButton *>("BnCopy")->click();
+    EXPECT_TRUE(first->Commands.isEmpty());
+    EXPECT_EQ(second->Commands, QList<TDocCommand>({TDocCommand::DocCopy}));
+
+    frame.findChild<QToolButton *>("BnSaveFile")->click();
+    EXPECT_EQ(second->Commands.last(), TDocCommand::DocSave);
+    EXPECT_EQ(first->Saves, 1) << "save also saves every other window";
+    EXPECT_EQ(second->Saves, 1);
+
+    second->CloseWithoutQuery();
+    QCoreApplication::processEvents();
+    frame.findChild<QToolButton *>("BnPaste")->click(); // the window is gone: lost silently
+    EXPECT_TRUE(first->Commands.isEmpty());
+}
+
+TEST_F(FMainTest, EditorKindItemsSwitchEveryKnownWindow)
+{
+    TRecordingFrame frame{QStringList()};
+    TFakeDocument *html = AddDocument(frame, HtmlDocKind);
+    TFakeDocument *other = AddDocument(frame, 7);
+    frame.findChild<QAction *>("MnSerMemoSW")->trigger();
+    frame.findChild<QAction *>("MnSetMemoColor")->trigger();
+    EXPECT_EQ(html->ColourViews, QList<bool>({false, true}));
+    EXPECT_TRUE(other->ColourViews.isEmpty()) << "windows of another kind are skipped";
+}
+
+TEST_F(FMainTest, ActiveWindowMenusMergeByGroupIndex)
+{
+    TRecordingFrame frame{QStringList()};
+    TFakeDocument *css = AddDocument(frame, CssDocKind, true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MenuBarCaptions(frame),
+              QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Fenster", "&Run", "&Hilfe"}));
+    EXPECT_EQ(frame.menuBar()->actions().first(), css->File->menuAction());
+    css->CloseWithoutQuery();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(MenuBarCaptions(frame), QStringList({"&Datei", "&Optionen", "&Fenster", "&Hilfe"}));
+}
+
+TEST_F(FMainTest, ClosingWindowsFeedsTheRecentMenu)
+{
+    TRecordingFrame frame{QStringList()};
+    TFakeDocument *document = AddDocument(frame, HtmlDocKind);
+    document->SetDocFileName("/w/c.html");
+    frame.NoteDocumentClosed(document);
+    auto *first = frame.findChild<QAction *>("MnAlteDatei1");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->text(), "&1. /w/c.html");
+    EXPECT_EQ(frame.StatusText(1), "");
+    frame.findChild<QAction *>("MnDateilisteloeschen")->trigger();
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_EQ(RecentFiles().Count(), 0);
+}
+
+TEST_F(FMainTest, RefusedCloseKeepsProgramAndScratchFiles)
+{
+    const QString scratch = ScratchDirectory() + "TMP1.dat";
+    QFile file(scratch);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    TRecordingFrame frame{QStringList()};
+    TFakeDocument *stubborn = AddDocument(frame, HtmlDocKind);
+    stubborn->AllowClose = false;
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(QFile::exists(scratch));
+
+    stubborn->AllowClose = true;
+    QFile::setPermissions(scratch, QFile::ReadOwner);
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(QFile::exists(scratch)) << "read-only scratch files go too";
+}
+
+TEST_F(FMainTest, ScratchCleanupSparesOtherFiles)
+{
+    const QString dir = ScratchDirectory();
+    for (const char *name : {"Temp.dat", ".TMPhidden", "tmp.x", "LastVersion.Dat", "ATEMP.txt"}) {
+        QFile file(dir + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    TRecordingFrame frame{QStringList()};
+    frame.close();
+    EXPECT_FALSE(QFile::exists(dir + "Temp.dat"));
+    EXPECT_FALSE(QFile::exists(dir + "tmp.x"));
+    EXPECT_TRUE(QFile::exists(dir + "LastVersion.Dat"));
+    EXPECT_TRUE(QFile::exists(dir + "ATEMP.txt"));
+    EXPECT_TRUE(QFile::exists(dir + ".TMPhidden")) << "the name starts with a dot, not TMP";
+}
