@@ -1,0 +1,145 @@
+#include "ChunkedText.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace {
+
+// Pieces are cut to about this size; an edited piece may grow to twice as much before it is
+// cut again, and one that shrinks below a quarter is joined with its neighbour.
+constexpr qsizetype PreferredPiece = 4096;
+constexpr qsizetype LargestPiece = 2 * PreferredPiece;
+constexpr qsizetype SmallestPiece = PreferredPiece / 4;
+// What a QString's shared data block costs besides its characters.
+constexpr qsizetype PieceOverhead = 32;
+
+} // namespace
+
+void TChunkedText::Assign(QStringView text)
+{
+    Pieces = Split(text);
+    Total = text.size();
+}
+
+QString TChunkedText::Mid(qsizetype start, qsizetype length) const
+{
+    const qsizetype end = std::clamp<qsizetype>(start + length, 0, Total);
+    start = std::clamp<qsizetype>(start, 0, Total);
+    length = std::max<qsizetype>(end - start, 0);
+    QString result;
+    if (length == 0)
+        return result;
+    result.reserve(length);
+    qsizetype pieceStart = 0;
+    auto [i, offset] = Locate(start, pieceStart);
+    while (length > 0) {
+        const qsizetype take = std::min(length, Pieces[i].size() - offset);
+        result.append(QStringView(Pieces[i]).sliced(offset, take));
+        length -= take;
+        offset = 0;
+        ++i;
+    }
+    return result;
+}
+
+QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView text)
+{
+    Q_ASSERT(start >= 0 && length >= 0 && start + length <= Total);
+    if (Pieces.empty()) {
+        Assign(text);
+        return QString();
+    }
+    qsizetype firstStart = 0;
+    const auto [first, firstOffset] = Locate(start, firstStart);
+    size_t last = first;
+    qsizetype lastStart = firstStart;
+    const qsizetype end = start + length;
+    while (last + 1 < Pieces.size() && end > lastStart + Pieces[last].size()) {
+        lastStart += Pieces[last].size();
+        ++last;
+    }
+    const qsizetype lastOffset = end - lastStart;
+
+    QString removed;
+    removed.reserve(length);
+    for (size_t i = first; i <= last; ++i) {
+        const qsizetype from = i == first ? firstOffset : 0;
+        const qsizetype to = i == last ? lastOffset : Pieces[i].size();
+        removed.append(QStringView(Pieces[i]).sliced(from, to - from));
+    }
+
+    QString combined;
+    combined.reserve(firstOffset + text.size() + Pieces[last].size() - lastOffset);
+    combined.append(QStringView(Pieces[first]).first(firstOffset));
+    combined.append(text);
+    combined.append(QStringView(Pieces[last]).sliced(lastOffset));
+    // Keep pieces from crumbling into many small ones after deletions.
+    size_t eraseFrom = first;
+    if (combined.size() < SmallestPiece && last + 1 < Pieces.size()) {
+        combined.append(Pieces[last + 1]);
+        ++last;
+    } else if (combined.size() < SmallestPiece && first > 0) {
+        combined.prepend(Pieces[first - 1]);
+        --eraseFrom;
+    }
+    std::vector<QString> replacement = Split(combined);
+    Pieces.erase(Pieces.begin() + qsizetype(eraseFrom), Pieces.begin() + qsizetype(last) + 1);
+    Pieces.insert(Pieces.begin() + qsizetype(eraseFrom),
+                  std::make_move_iterator(replacement.begin()),
+                  std::make_move_iterator(replacement.end()));
+    Total += text.size() - length;
+    return removed;
+}
+
+QString TChunkedText::ToString() const
+{
+    QString result;
+    result.reserve(Total);
+    for (const QString &piece : Pieces)
+        result.append(piece);
+    return result;
+}
+
+qsizetype TChunkedText::MemoryBytes() const
+{
+    qsizetype bytes = qsizetype(sizeof(*this) + Pieces.capacity() * sizeof(QString));
+    for (const QString &piece : Pieces)
+        bytes += piece.capacity() * qsizetype(sizeof(QChar)) + PieceOverhead;
+    return bytes;
+}
+
+std::pair<size_t, qsizetype> TChunkedText::Locate(qsizetype pos, qsizetype &firstOfPiece) const
+{
+    qsizetype pieceStart = 0;
+    for (size_t i = 0; i < Pieces.size(); ++i) {
+        if (pos < pieceStart + Pieces[i].size() || i + 1 == Pieces.size()) {
+            firstOfPiece = pieceStart;
+            return {i, pos - pieceStart};
+        }
+        pieceStart += Pieces[i].size();
+    }
+    firstOfPiece = 0;
+    return {0, 0};
+}
+
+std::vector<QString> TChunkedText::Split(QStringView text)
+{
+    std::vector<QString> pieces;
+    if (text.isEmpty())
+        return pieces;
+    if (text.size() <= LargestPiece) {
+        pieces.emplace_back(text.toString());
+        return pieces;
+    }
+    // Pieces of nearly equal size, so that no small remainder is left at the end.
+    const qsizetype count = (text.size() + PreferredPiece - 1) / PreferredPiece;
+    pieces.reserve(size_t(count));
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const qsizetype to = text.size() * (i + 1) / count;
+        pieces.emplace_back(text.sliced(from, to - from).toString());
+        from = to;
+    }
+    return pieces;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <utility>
+#include <vector>
+
+// A long text kept in pieces of a few thousand characters, so that replacing a short span costs
+// time in the span and one piece, not in the length of the whole text. The undo ring keeps its
+// copy of the document in one of these.
+class TChunkedText
+{
+public:
+    void Assign(QStringView text);
+    qsizetype Length() const { return Total; }
+    // The characters [start, start + length), clamped to the text.
+    QString Mid(qsizetype start, qsizetype length) const;
+    // Replaces [start, start + length) by text and returns the characters that were there.
+    QString Replace(qsizetype start, qsizetype length, QStringView text);
+    QString ToString() const;
+    // Bytes held for the characters, the pieces and their bookkeeping.
+    qsizetype MemoryBytes() const;
+
+private:
+    // Piece index and offset in it of a position; a position at a piece border belongs to the
+    // later piece, the end of the text to the last piece. firstOfPiece gets the piece's start.
+    std::pair<size_t, qsizetype> Locate(qsizetype pos, qsizetype &firstOfPiece) const;
+    // Cuts a text into pieces of the preferred size.
+    static std::vector<QString> Split(QStringView text);
+
+    std::vector<QString> Pieces;
+    qsizetype Total = 0;
+};

@@ -1,0 +1,250 @@
+#include "UndoRing.h"
+
+#include "TextSpans.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Two changes one after the other (first from A to B, then from B to C) as one span from A to C.
+TTextChange Combine(const TTextChange &first, const TTextChange &second)
+{
+    if (!first.Changed)
+        return second;
+    if (!second.Changed)
+        return first;
+    const int start = std::min(first.Start, second.Start);
+    const int endInB = std::max(first.Start + first.NewLength, second.Start + second.OldLength);
+    const int endInA = endInB - first.NewLength + first.OldLength;
+    const int endInC = endInB - second.OldLength + second.NewLength;
+    return TTextChange{true, start, endInA - start, endInC - start};
+}
+
+} // namespace
+
+void TUndoRing::Clear()
+{
+    Diffs.clear();
+    Mirror.Assign(QStringView());
+    Anchor = 0;
+    Index = 0;
+    Top = 0;
+    LastIndex = 0;
+    Restored = false;
+    Tracked = nullptr;
+    Pending = TTextChange{};
+}
+
+void TUndoRing::TakeUndoSnapshot(TEditControl &editor)
+{
+    Attach(editor);
+    const TTextChange change = CurrentChange(editor);
+    if (Restored) {
+        if (IsUnchanged(editor, change)) {
+            if (change.Changed)
+                ResetMark(editor);
+            return;
+        }
+        // The restored text is where the new typing began; it stays in the ring as the last
+        // snapshot, and the changed text goes in above it.
+        Restored = false;
+        Index = Anchor;
+        LastIndex = Anchor;
+    }
+    // Before the first snapshot the last snapshot text is the empty text; afterwards the
+    // mirror holds it.
+    const bool equalsLast = Index == 0 ? editor.TextLength() == 0 : IsUnchanged(editor, change);
+    if (equalsLast) {
+        if (Index > 0 && change.Changed)
+            ResetMark(editor);
+        return;
+    }
+    Store(editor, change);
+}
+
+bool TUndoRing::Undo(TEditControl &editor)
+{
+    TakeUndoSnapshot(editor);
+    const int shown = Restored ? Index + 1 : Index;
+    bool replaced = false;
+    if (shown > 1) {
+        MoveMirrorTo(shown - 1, editor);
+        Restored = true;
+        Index = shown - 2;
+        replaced = true;
+    }
+    editor.SetModified(true);
+    return replaced;
+}
+
+bool TUndoRing::Redo(TEditControl &editor)
+{
+    TakeUndoSnapshot(editor);
+    const int shown = Restored ? Index + 1 : Index;
+    bool replaced = false;
+    if (shown >= 1 && shown < Top) {
+        MoveMirrorTo(shown + 1, editor);
+        Restored = true;
+        Index = shown;
+        replaced = true;
+    }
+    editor.SetModified(true);
+    return replaced;
+}
+
+QString TUndoRing::LastSnapshotText() const
+{
+    return LastIndex == 0 ? QString() : Snapshot(LastIndex);
+}
+
+QString TUndoRing::Snapshot(int number) const
+{
+    Q_ASSERT(number >= 1 && number <= Top);
+    QString text = Mirror.ToString();
+    for (int j = Anchor + 1; j <= number; ++j)
+        ApplyTo(text, Slot(j));
+    for (int j = Anchor - 1; j >= number; --j)
+        ApplyTo(text, Slot(j));
+    return text;
+}
+
+qsizetype TUndoRing::MemoryBytes() const
+{
+    qsizetype bytes = qsizetype(sizeof(*this)) + Mirror.MemoryBytes();
+    bytes += qsizetype(Diffs.capacity() * sizeof(TDiff));
+    for (const TDiff &diff : Diffs) {
+        bytes += qsizetype(diff.capacity() * sizeof(TEdit));
+        for (const TEdit &edit : diff)
+            bytes += edit.Insert.capacity() * qsizetype(sizeof(QChar));
+    }
+    return bytes;
+}
+
+void TUndoRing::Attach(TEditControl &editor)
+{
+    if (Tracked == &editor)
+        return;
+    // Another editor (or the first): its mark tells nothing about the mirror, so compare once.
+    const QString text = editor.Text();
+    const QString mirrored = Mirror.ToString();
+    Pending = DifferingSpan(mirrored, text);
+    editor.MarkChanges();
+    Tracked = &editor;
+}
+
+TTextChange TUndoRing::CurrentChange(const TEditControl &editor) const
+{
+    return Combine(Pending, editor.ChangesSinceMark());
+}
+
+bool TUndoRing::IsUnchanged(const TEditControl &editor, const TTextChange &change) const
+{
+    if (!change.Changed)
+        return true;
+    return change.OldLength == change.NewLength
+           && editor.TextRange(change.Start, change.NewLength)
+                  == Mirror.Mid(change.Start, change.OldLength);
+}
+
+TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChange &change)
+{
+    TEdit back{change.Start, 0, QString()};
+    if (change.Changed) {
+        const QString now = editor.TextRange(change.Start, change.NewLength);
+        back.Insert = Mirror.Replace(change.Start, change.OldLength, now);
+        back.RemoveLength = now.size();
+    }
+    ResetMark(editor);
+    return back;
+}
+
+void TUndoRing::ResetMark(TEditControl &editor)
+{
+    editor.MarkChanges();
+    Pending = TTextChange{};
+}
+
+void TUndoRing::Store(TEditControl &editor, const TTextChange &change)
+{
+    if (Index >= Capacity)
+        DropOldest();
+    Q_ASSERT(Index == 0 ? Top == 0 : Anchor == Index);
+    const TEdit back = TakeOverChange(editor, change);
+    const int number = Index + 1;
+    if (Index >= 1) {
+        // The snapshot above the overwritten one led from it; now it leads from the new text:
+        // back to the old mirror, on to the overwritten snapshot, on to itself.
+        if (number + 1 <= Top) {
+            TDiff rebased{back};
+            rebased.insert(rebased.end(), Slot(number).begin(), Slot(number).end());
+            rebased.insert(rebased.end(), Slot(number + 1).begin(), Slot(number + 1).end());
+            Slot(number + 1) = std::move(rebased);
+        }
+        Slot(Index) = TDiff{back};
+    }
+    if (number > Top) {
+        Diffs.emplace_back();
+        Top = number;
+    } else {
+        Slot(number).clear();
+    }
+    Anchor = number;
+    Index = number;
+    LastIndex = number;
+}
+
+void TUndoRing::DropOldest()
+{
+    // Only reached with every place used and the mirror on the newest snapshot.
+    Q_ASSERT(Index == Capacity && Top == Capacity && Anchor == Capacity);
+    Diffs.erase(Diffs.begin());
+    --Top;
+    --Anchor;
+    --Index;
+    --LastIndex;
+}
+
+void TUndoRing::MoveMirrorTo(int number, TEditControl &editor)
+{
+    Q_ASSERT(number >= 1 && number <= Top && Anchor >= 1);
+    while (Anchor != number) {
+        const int next = number > Anchor ? Anchor + 1 : Anchor - 1;
+        TDiff &forward = Slot(next);
+        TDiff back;
+        back.reserve(forward.size());
+        for (const TEdit &edit : forward) {
+            QString removed = Mirror.Replace(edit.Start, edit.RemoveLength, edit.Insert);
+            editor.SetSelStart(int(edit.Start));
+            editor.SetSelLength(int(edit.RemoveLength));
+            editor.ReplaceSelection(edit.Insert);
+            back.push_back(TEdit{edit.Start, edit.Insert.size(), std::move(removed)});
+        }
+        std::reverse(back.begin(), back.end());
+        Slot(Anchor) = std::move(back);
+        forward.clear();
+        Anchor = next;
+    }
+    ResetMark(editor);
+}
+
+void TUndoRing::ApplyTo(QString &text, const TDiff &diff)
+{
+    for (const TEdit &edit : diff)
+        text.replace(edit.Start, edit.RemoveLength, edit.Insert);
+}
+
+QString UndoCaption(int undoIndex, int undoTop)
+{
+    return QStringLiteral("  Rückg UndoIndex: ") + QString::number(undoIndex)
+           + QStringLiteral("  UndoMax: ") + QString::number(undoTop);
+}
+
+int UndoTimerInterval(bool undoMitKeyUp, int seconds)
+{
+    if (undoMitKeyUp)
+        return 0;
+    return std::clamp(seconds, 1, INT_MAX / 1000) * 1000;
+}

@@ -1,0 +1,38 @@
+#include "ChunkedText.h"
+
+#include "QStringPrinter.h"
+
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+TEST(ChunkedText, ReplacementsAgreeWithAPlainString)
+{
+    QRandomGenerator random(2025);
+    QString plain;
+    for (int i = 0; i < 50000; ++i)
+        plain += QChar(u'a' + i % 26);
+    TChunkedText chunked;
+    chunked.Assign(plain);
+    for (int step = 0; step < 3000; ++step) {
+        // Mostly short edits, now and then one that spans many pieces or empties the text.
+        const int kind = random.bounded(100);
+        const qsizetype start = random.bounded(int(plain.size()) + 1);
+        qsizetype length = random.bounded(int(std::min<qsizetype>(plain.size() - start, 20)) + 1);
+        QString insert(random.bounded(kind < 90 ? 5 : 20000), QChar(u'A' + step % 26));
+        if (kind >= 97)
+            length = plain.size() - start;
+        else if (kind >= 94)
+            length = std::min<qsizetype>(plain.size() - start, 30000);
+        const QString removed = chunked.Replace(start, length, insert);
+        ASSERT_EQ(removed, plain.mid(start, length)) << "step " << step;
+        plain.replace(start, length, insert);
+        ASSERT_EQ(chunked.Length(), plain.size());
+        const qsizetype probe = random.bounded(int(plain.size()) + 1);
+        ASSERT_EQ(chunked.Mid(probe, 9000), plain.mid(probe, 9000));
+    }
+    EXPECT_EQ(chunked.ToString(), plain);
+    // Out of range requests are clamped.
+    EXPECT_EQ(chunked.Mid(-5, 3), plain.left(0));
+    EXPECT_EQ(chunked.Mid(plain.size() - 2, 10), plain.right(2));
+}

@@ -1,0 +1,331 @@
+#include "UndoRing.h"
+
+#include "QStringPrinter.h"
+#include "TextBuffer.h"
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A key press in the editor: the window takes its snapshot at the key-down, then the key acts.
+void TypeKey(TUndoRing &ring, TTextBuffer &editor, const QString &typed)
+{
+    ring.TakeUndoSnapshot(editor);
+    editor.ReplaceSelection(typed);
+}
+
+// "x" loaded into a fresh window, then a, b and c typed at its end.
+struct TTypedAbc
+{
+    TTextBuffer Editor;
+    TUndoRing Ring;
+
+    TTypedAbc()
+    {
+        Ring.TakeUndoSnapshot(Editor); // at creation, on the empty editor
+        Editor.SetText("x");
+        Editor.SetSelStart(1);
+        for (const char *key : {"a", "b", "c"})
+            TypeKey(Ring, Editor, key);
+    }
+};
+
+} // namespace
+
+TEST(UndoRing, UndoFromTheMenuStepsBackThroughTheTypedKeys)
+{
+    TTypedAbc doc;
+    EXPECT_EQ(doc.Editor.Text(), "xabc");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xab");
+    // The text before the undo was kept as snapshot 4; the next undo goes back to 2.
+    EXPECT_EQ(UndoCaption(doc.Ring.UndoIndex(), doc.Ring.UndoTop()),
+              "  Rückg UndoIndex: 2  UndoMax: 4");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xa");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "x");
+    EXPECT_EQ(doc.Ring.UndoIndex(), 0);
+    // Nothing left to undo: the text stays, the document is marked modified all the same.
+    doc.Editor.SetModified(false);
+    EXPECT_FALSE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "x");
+    EXPECT_TRUE(doc.Editor.Modified());
+
+    // Redo walks all the way back to the text before the first undo, and no further.
+    for (const char *expected : {"xa", "xab", "xabc"}) {
+        EXPECT_TRUE(doc.Ring.Redo(doc.Editor));
+        EXPECT_EQ(doc.Editor.Text(), expected);
+    }
+    doc.Editor.SetModified(false);
+    EXPECT_FALSE(doc.Ring.Redo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xabc");
+    EXPECT_TRUE(doc.Editor.Modified());
+}
+
+TEST(UndoRing, UndoByKeyboardActsOnEveryPress)
+{
+    // Ctrl+Z: the key-downs of Ctrl and Z reach TakeUndoSnapshot before the undo runs.
+    TTypedAbc doc;
+    for (const char *expected : {"xab", "xa", "x"}) {
+        doc.Ring.TakeUndoSnapshot(doc.Editor);
+        doc.Ring.TakeUndoSnapshot(doc.Editor);
+        EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+        EXPECT_EQ(doc.Editor.Text(), expected);
+    }
+    // Ctrl+Alt+Z likewise.
+    for (const char *expected : {"xa", "xab", "xabc"}) {
+        doc.Ring.TakeUndoSnapshot(doc.Editor);
+        doc.Ring.TakeUndoSnapshot(doc.Editor);
+        doc.Ring.TakeUndoSnapshot(doc.Editor);
+        EXPECT_TRUE(doc.Ring.Redo(doc.Editor));
+        EXPECT_EQ(doc.Editor.Text(), expected);
+    }
+}
+
+TEST(UndoRing, RedoAfterNewTypingMovesIntoTheOlderHigherSnapshots)
+{
+    TTypedAbc doc;
+    doc.Ring.Undo(doc.Editor);
+    doc.Ring.Undo(doc.Editor);
+    ASSERT_EQ(doc.Editor.Text(), "xa");
+    doc.Editor.SetSelStart(2);
+    TypeKey(doc.Ring, doc.Editor, "d");
+    ASSERT_EQ(doc.Editor.Text(), "xad");
+
+    EXPECT_TRUE(doc.Ring.Redo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xabc");
+    EXPECT_EQ(doc.Ring.UndoTop(), 4);
+    // The new typing was kept in the ring on the way.
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xad");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "xa");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "x");
+}
+
+TEST(UndoRing, KeyThatChangesNothingTakesNoSnapshot)
+{
+    TTypedAbc doc;
+    ASSERT_EQ(doc.Ring.UndoIndex(), 3);
+    doc.Ring.TakeUndoSnapshot(doc.Editor); // stores "xabc"
+    EXPECT_EQ(doc.Ring.UndoIndex(), 4);
+    // Shift, arrow keys: nothing changed since.
+    doc.Ring.TakeUndoSnapshot(doc.Editor);
+    doc.Editor.SetSelStart(0);
+    doc.Ring.TakeUndoSnapshot(doc.Editor);
+    EXPECT_EQ(doc.Ring.UndoIndex(), 4);
+    // A character typed and taken back again.
+    doc.Editor.ReplaceSelection("q");
+    doc.Editor.SetSelStart(0);
+    doc.Editor.SetSelLength(1);
+    doc.Editor.ClearSelection();
+    ASSERT_EQ(doc.Editor.Text(), "xabc");
+    doc.Ring.TakeUndoSnapshot(doc.Editor);
+    EXPECT_EQ(doc.Ring.UndoIndex(), 4);
+    EXPECT_EQ(doc.Ring.LastSnapshotText(), "xabc");
+    // The empty editor of a new window stores nothing either.
+    TTextBuffer empty;
+    TUndoRing ring;
+    ring.TakeUndoSnapshot(empty);
+    EXPECT_EQ(ring.UndoIndex(), 0);
+    EXPECT_EQ(ring.UndoTop(), 0);
+    EXPECT_FALSE(ring.Undo(empty));
+}
+
+TEST(UndoRing, OldestSnapshotIsDroppedAfterFourHundred)
+{
+    // Key n (counted from 1) finds the text of the first n - 1 characters; the first key finds
+    // the empty text and stores nothing, so 405 keys store the texts of length 1 to 404.
+    QString typed;
+    for (int i = 0; i < 405; ++i)
+        typed += QChar(u'a' + i % 26);
+    TTextBuffer editor;
+    TUndoRing ring;
+    for (int i = 0; i < 405; ++i)
+        TypeKey(ring, editor, typed.mid(i, 1));
+    // Only the last 400 are kept: lengths 5 to 404.
+    EXPECT_EQ(ring.UndoIndex(), 400);
+    EXPECT_EQ(ring.UndoTop(), 400);
+    const QString full = editor.Text();
+    EXPECT_EQ(ring.Snapshot(400), ring.LastSnapshotText());
+    EXPECT_EQ(ring.Snapshot(1).size() + 399, ring.Snapshot(400).size());
+    EXPECT_TRUE(full.startsWith(ring.Snapshot(1)));
+
+    // Undo keeps the current text first (dropping one more), then walks down to snapshot 1.
+    int steps = 0;
+    QString previous = full;
+    while (ring.Undo(editor)) {
+        ++steps;
+        ASSERT_TRUE(previous.startsWith(editor.Text()));
+        ASSERT_LT(editor.Text().size(), previous.size());
+        previous = editor.Text();
+    }
+    EXPECT_EQ(steps, 399);
+    EXPECT_EQ(ring.UndoTop(), 400);
+    EXPECT_EQ(editor.Text(), ring.Snapshot(1));
+}
+
+namespace {
+
+// The ring's rules over whole texts, as plainly as they can be written: the reference for the
+// stored differences.
+class TPlainRing
+{
+public:
+    void Take(const QString &text)
+    {
+        if (Restored) {
+            if (text == Slots[size_t(Index)])
+                return;
+            Restored = false;
+            ++Index;
+            Last = Slots[size_t(Index - 1)];
+        }
+        if (text == Last)
+            return;
+        if (Index >= TUndoRing::Capacity) {
+            Slots.erase(Slots.begin());
+            Index = TUndoRing::Capacity - 1;
+        }
+        ++Index;
+        Slots.resize(std::max<size_t>(Slots.size(), size_t(Index)));
+        Slots[size_t(Index - 1)] = text;
+        Top = std::max(Top, Index);
+        Last = text;
+    }
+
+    std::optional<QString> Undo(const QString &text)
+    {
+        Take(text);
+        const int shown = Restored ? Index + 1 : Index;
+        if (shown <= 1)
+            return std::nullopt;
+        Restored = true;
+        Index = shown - 2;
+        return Slots[size_t(shown - 2)];
+    }
+
+    std::optional<QString> Redo(const QString &text)
+    {
+        Take(text);
+        const int shown = Restored ? Index + 1 : Index;
+        if (shown < 1 || shown >= Top)
+            return std::nullopt;
+        Restored = true;
+        Index = shown;
+        return Slots[size_t(shown)];
+    }
+
+    std::vector<QString> Slots;
+    int Index = 0;
+    int Top = 0;
+    QString Last;
+    bool Restored = false;
+};
+
+// A random small edit somewhere in the text.
+void RandomEdit(QRandomGenerator &random, TTextBuffer &editor)
+{
+    static const QStringList inserts = {"a", "bc", "\r\n", "<p>", "", "xyz\r\nw", "\t"};
+    const int length = editor.TextLength();
+    editor.SetSelStart(random.bounded(length + 1));
+    editor.SetSelLength(random.bounded(4));
+    editor.ReplaceSelection(inserts[random.bounded(int(inserts.size()))]);
+}
+
+} // namespace
+
+TEST(UndoRing, StoredDifferencesGiveBackTheExactTexts)
+{
+    QRandomGenerator random(8121526);
+    for (int run = 0; run < 40; ++run) {
+        TTextBuffer colour;
+        TTextBuffer plain;
+        TTextBuffer *active = &colour;
+        TUndoRing ring;
+        TPlainRing expected;
+        const bool smallRing = run % 4 == 0; // runs long enough to overflow the 400 places
+        if (run % 4 == 1)                    // a text long enough to be held in several pieces
+            colour.SetText(QString(30000, 'l'));
+        const int operations = smallRing ? 1500 : 300;
+        for (int op = 0; op < operations; ++op) {
+            const int what = random.bounded(100);
+            if (what < 55) {
+                ring.TakeUndoSnapshot(*active);
+                expected.Take(active->Text());
+                if (random.bounded(4) > 0)
+                    RandomEdit(random, *active);
+            } else if (what < 70 && !smallRing) {
+                const std::optional<QString> text = expected.Undo(active->Text());
+                ASSERT_EQ(ring.Undo(*active), text.has_value());
+                if (text) {
+                    ASSERT_EQ(active->Text(), *text);
+                }
+            } else if (what < 82 && !smallRing) {
+                const std::optional<QString> text = expected.Redo(active->Text());
+                ASSERT_EQ(ring.Redo(*active), text.has_value());
+                if (text) {
+                    ASSERT_EQ(active->Text(), *text);
+                }
+            } else if (what < 90) {
+                RandomEdit(random, *active);
+            } else if (what < 95) {
+                // The other view takes over, with its own conversion of the text.
+                TTextBuffer *other = active == &colour ? &plain : &colour;
+                QString text = active->Text();
+                if (random.bounded(2))
+                    text.replace('\t', ' ');
+                other->SetText(text);
+                active = other;
+            } else {
+                active->SetText(QStringLiteral("reloaded\r\n") + active->Text().left(7));
+            }
+            ASSERT_EQ(ring.UndoIndex(), expected.Index) << "run " << run << " op " << op;
+            ASSERT_EQ(ring.UndoTop(), expected.Top);
+        }
+        ASSERT_EQ(ring.LastSnapshotText(), expected.Last);
+        for (int i = 1; i <= expected.Top; ++i)
+            ASSERT_EQ(ring.Snapshot(i), expected.Slots[size_t(i - 1)]) << "snapshot " << i;
+    }
+}
+
+TEST(UndoRing, FullRingOfSmallEditsHoldsLittleMoreThanOneCopy)
+{
+    // 2 million characters in lines of 80, then 450 key presses spread over the text.
+    QString line = QString(78, 'm') + "\r\n";
+    QString text;
+    text.reserve(2'000'000);
+    while (text.size() + line.size() <= 2'000'000)
+        text += line;
+    TTextBuffer editor(text);
+    TUndoRing ring;
+    QRandomGenerator random(77);
+    for (int key = 0; key < 450; ++key) {
+        editor.SetSelStart(random.bounded(editor.TextLength()));
+        TypeKey(ring, editor, "k");
+    }
+    ASSERT_EQ(ring.UndoTop(), 400);
+    const qsizetype documentBytes = editor.TextLength() * qsizetype(sizeof(QChar));
+    EXPECT_LT(ring.MemoryBytes(), documentBytes + documentBytes / 5);
+    // Undo goes back key by key, exactly.
+    QString before = editor.Text();
+    ASSERT_TRUE(ring.Undo(editor));
+    EXPECT_EQ(editor.TextLength(), before.size() - 1);
+    EXPECT_EQ(editor.Text(), ring.Snapshot(399));
+}
+
+TEST(UndoRing, TimerIntervalFollowsTheSettings)
+{
+    EXPECT_EQ(UndoTimerInterval(true, 10), 0);
+    EXPECT_EQ(UndoTimerInterval(false, 10), 10000);
+    EXPECT_EQ(UndoTimerInterval(false, 0), 1000);
+    EXPECT_EQ(UndoTimerInterval(false, 3'000'000), 2'147'483'000);
+}
