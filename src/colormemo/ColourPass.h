@@ -150,6 +150,7 @@ private:
     void ScanSpans(const TColorRule &rule, const TOpenSpan *carried);
     void LookBack(const TDrawRules &rules, const TColourView &view);
     QStringView UpperText();
+    static int NthLineBreak(QStringView text, int from, int limit, int count);
     void AddMatch(int start,
                   int end,
                   TColor color,
@@ -184,6 +185,7 @@ private:
         int Search = 0; // document offset where the next begin marker is searched
     };
     std::vector<TOpenSpan> OpenSpans;
+    std::vector<std::pair<const TColorRule *, const TBegEndRow *>> LookBackRows;
     QString LineScratch;
     TcmHotKeywordList HotList;
 };
