@@ -1,5 +1,6 @@
 #include "ColorRule.h"
 
+#include "CMParamFile.h"
 #include "CodePage.h"
 
 namespace {
@@ -270,4 +271,99 @@ int TcmHotKeywordList::IndexOf(int offset) const
             return i;
     }
     return -1;
+}
+
+void TColorRule::SaveToParams(TCMParamList &params) const
+{
+    params.SetIdent(QStringLiteral("KeyDrawingType"), KeyDrawingTypeIdent(DrawingType));
+    if (!RuleName.isEmpty())
+        params.SetString(QStringLiteral("Name"), RuleName.split(LineBreak));
+    if (Priority != 0)
+        params.SetInt(QStringLiteral("ZOrder"), Priority);
+    if (MaxHeight != 1)
+        params.SetInt(QStringLiteral("MaxHeight"), MaxHeight);
+    if (DefaultColor != clRed)
+        params.SetInt(QStringLiteral("DefKeyColor"), qint32(DefaultColor));
+    if (SelColor != clYellow)
+        params.SetInt(QStringLiteral("KeySelColor"), qint32(SelColor));
+    if (BrushColor != clWindow)
+        params.SetInt(QStringLiteral("KeyBrushColor"), qint32(BrushColor));
+    if (!KeywordList.isEmpty())
+        params.SetString(QStringLiteral("Keywords"), KeywordList);
+    if (!BegEndList.isEmpty())
+        params.SetString(QStringLiteral("KeyBegEndLst"), BegEndList);
+    if (!LineEndList.isEmpty())
+        params.SetString(QStringLiteral("KeyLineEndLst"), LineEndList);
+    if (!IsEnabled)
+        params.SetBool(QStringLiteral("Enabled"), false);
+    const std::pair<const char *, bool> flags[] = {{"KeyCase", CaseSensitive},
+                                                   {"PartWord", MatchPartWord},
+                                                   {"Bold", IsBold},
+                                                   {"Italic", IsItalic},
+                                                   {"Underline", IsUnderline},
+                                                   {"Ignore", Ignore}};
+    for (const auto &[name, value] : flags) {
+        if (value)
+            params.SetBool(QLatin1String(name), true);
+    }
+}
+
+TParamsResult TColorRule::LoadFromParams(const TCMParamList &params)
+{
+    const qint32 zOrder = params.GetInt(QStringLiteral("ZOrder"), Priority);
+    if (zOrder < 0 || zOrder > 255) {
+        return {false,
+                QStringLiteral("ZOrder %1 liegt außerhalb von 0..255 (Regel \"%2\")")
+                    .arg(zOrder)
+                    .arg(RuleName)};
+    }
+    const QString type
+        = params.GetIdent(QStringLiteral("KeyDrawingType"), QStringLiteral("dtBeginEnd")).toUpper();
+    const TKeyDrawingType types[] = {dtKeyShow, dtEventDraw, dtBeginEnd, dtBeginLineEnd};
+    for (const TKeyDrawingType candidate : types) {
+        if (type == KeyDrawingTypeIdent(candidate).toUpper())
+            DrawingType = candidate;
+    }
+    RuleName = params.GetString(QStringLiteral("Name"), RuleName.split(LineBreak)).join(LineBreak);
+    Priority = quint8(zOrder);
+    MaxHeight = params.GetInt(QStringLiteral("MaxHeight"), MaxHeight);
+    DefaultColor = TColor(params.GetInt(QStringLiteral("DefKeyColor"), qint32(DefaultColor)));
+    SelColor = TColor(params.GetInt(QStringLiteral("KeySelColor"), qint32(SelColor)));
+    BrushColor = TColor(params.GetInt(QStringLiteral("KeyBrushColor"), qint32(BrushColor)));
+    // The lists are taken as they are; the tables follow at the next preparation.
+    KeywordList = params.GetString(QStringLiteral("Keywords"), KeywordList);
+    BegEndList = params.GetString(QStringLiteral("KeyBegEndLst"), BegEndList);
+    LineEndList = params.GetString(QStringLiteral("KeyLineEndLst"), LineEndList);
+    IsEnabled = params.GetBool(QStringLiteral("Enabled"), IsEnabled);
+    SetKeyCase(params.GetBool(QStringLiteral("KeyCase"), CaseSensitive));
+    MatchPartWord = params.GetBool(QStringLiteral("PartWord"), MatchPartWord);
+    IsBold = params.GetBool(QStringLiteral("Bold"), IsBold);
+    IsItalic = params.GetBool(QStringLiteral("Italic"), IsItalic);
+    IsUnderline = params.GetBool(QStringLiteral("Underline"), IsUnderline);
+    Ignore = params.GetBool(QStringLiteral("Ignore"), Ignore);
+    TablesStale = true;
+    return {};
+}
+
+void TDrawRules::SaveToParams(TCMParamList &params) const
+{
+    for (const auto &rule : Rules)
+        rule->SaveToParams(params.AddList(rule->Name()));
+}
+
+TParamsResult TDrawRules::LoadFromParams(const TCMParamList &params)
+{
+    std::vector<std::unique_ptr<TColorRule>> loaded;
+    for (int i = 0; i < params.Count(); ++i) {
+        const auto *list = dynamic_cast<const TCMParamList *>(&params[i]);
+        if (!list)
+            continue;
+        auto rule = std::make_unique<TColorRule>();
+        const TParamsResult result = rule->LoadFromParams(*list);
+        if (!result.Ok)
+            return result;
+        loaded.push_back(std::move(rule));
+    }
+    Rules = std::move(loaded);
+    return {};
 }

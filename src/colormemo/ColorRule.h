@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+class TCMParamList;
+
 // Kinds of match of a colouring rule, in their streamed order.
 enum TKeyDrawingType {
     dtKeyShow = 0,     // every occurrence of each keyword
@@ -48,6 +50,13 @@ struct TBegEndRow
     TColor Brush = clWindow;
 };
 using TBegEndList = std::vector<TBegEndRow>;
+
+// Result of reading rules from a parameter list; Error says what was wrong.
+struct TParamsResult
+{
+    bool Ok = true;
+    QString Error;
+};
 
 // One colouring rule: what to match (keywords or spans), how to colour a match, and the
 // tables derived from the entry lists. The derived tables follow the properties: every setter
@@ -115,6 +124,12 @@ public:
     const std::vector<TKeywordRow> &KeywordTable() const { return KeywordRows; }
     const TBegEndList &SpanTable() const { return SpanRows; }
 
+    // Writes the settings that differ from a new rule's (the drawing type always) into the list.
+    void SaveToParams(TCMParamList &params) const;
+    // Reads the settings back, each defaulting to the current value (the drawing type to
+    // dtBeginEnd). A ZOrder outside 0..255 fails the read and leaves the rule unchanged.
+    TParamsResult LoadFromParams(const TCMParamList &params);
+
 private:
     void BuildKeywordTable();
     void BuildSpanTable(const TCMStringList &entries, bool lineEnd);
@@ -166,6 +181,12 @@ public:
     // Called at the start of every colour pass: prepares every rule while NeedsPrepare is set,
     // else the rules whose properties changed since their last preparation.
     void PrepareRules();
+
+    // Writes every rule as a nested list, named after the rule, in collection order.
+    void SaveToParams(TCMParamList &params) const;
+    // Replaces the rules by those of the nested lists in the parameter list. Fails, leaving the
+    // collection unchanged, when a rule cannot be read.
+    TParamsResult LoadFromParams(const TCMParamList &params);
 
     // The columns of a rule list: "Name", "Type", "Enabled", "Z-Order".
     static int ColumnCount() { return 4; }
