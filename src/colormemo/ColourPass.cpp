@@ -10,6 +10,8 @@ namespace {
 // with the fast single-character search and compares the rest there.
 int FindText(QStringView haystack, QStringView needle, int from)
 {
+    if (needle.isEmpty())
+        return -1;
     const qsizetype last = haystack.size() - needle.size();
     const QChar first = needle.front();
     const QStringView rest = needle.sliced(1);

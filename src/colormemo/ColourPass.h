@@ -102,8 +102,8 @@ TScanRange FindScanRange(
 
 // The colour pass: finds what the rules and the hot-spot markers match in the scanned text,
 // settles overlaps by priority, and cuts the result into runs of one colour each, split at
-// display lines and at the selection's ends. Runs never hold a line break; text no run covers
-// keeps the plain painting. All buffers are kept between passes, so a pass over a view of the
+// display lines and at the selection's ends. Runs never hold a line break (they may hold tabs,
+// which the painter expands); text no run covers keeps the plain painting. All buffers are kept between passes, so a pass over a view of the
 // same size allocates nothing.
 //
 // Only the scanned text is read. With cmoCalcFullBegEnds, begin/end rules also read the lines

@@ -215,6 +215,32 @@ TEST_F(ColourPassTest, SpanBegunAboveTheViewNeedsCalcFullBegEnds)
     EXPECT_EQ(Colour(1), "<!-- b -->@44:maroon");
 }
 
+TEST_F(ColourPassTest, EndMarkerAtTheFirstScannedCharacterIsColoured)
+{
+    SetLines({"<!-- oben", "--> unten"});
+    SpanRule({"<!--;-->"}, clMaroon, 2, 500);
+    Input.Options = cmoCalcFullBegEnds;
+    EXPECT_EQ(Colour(1), "-->@11:maroon");
+}
+
+TEST_F(ColourPassTest, EqualPrioritiesResolveAlikeOnEveryLineOfASplitSpan)
+{
+    // The brace span is cut into one piece per line; each piece keeps the span's place before
+    // the later "&nbsp" rule, so the keyword wins on both lines.
+    SetLines({"a { &nbsp;", "&nbsp; }"});
+    SpanRule({"{;}"}, clBlue, 0, 0);
+    KeywordRule({"&nbsp"}, clGreen, 0);
+    EXPECT_EQ(Colour(), "{ @2:blue | &nbsp@4:green | ;@9:blue | &nbsp@12:green | ; }@17:blue");
+}
+
+TEST_F(ColourPassTest, CssRulesColourABraceBlockOnItsFirstLineOnly)
+{
+    // "Klammer" has the height limit of one line and follows "Blank" with the same priority.
+    SetLines({"a { &nbsp;", "&nbsp; }"});
+    FillCssRules(Rules);
+    EXPECT_EQ(Colour(), "{ &nbsp;@2:blue | &nbsp@12:green");
+}
+
 TEST_F(ColourPassTest, LookBackPairsMarkersFromTheDocumentStart)
 {
     // The second "<!--" lies inside the first comment, so the comment closes on line 1 and
