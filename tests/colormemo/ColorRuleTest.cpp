@@ -64,23 +64,6 @@ TEST(SplitEntry, CutsAtSemicolonsKeepsDoubledOnesAndTrims)
     EXPECT_EQ(SplitEntry(u"a; ;b"), QStringList({"a", "b"}));
 }
 
-TEST(ColorRule, NewRuleHasTheDocumentedValues)
-{
-    const TColorRule rule;
-    EXPECT_EQ(rule.ZOrder(), 0);
-    EXPECT_EQ(rule.KeyMaxHeight(), 1);
-    EXPECT_EQ(rule.KeyDrawingType(), dtBeginEnd);
-    EXPECT_FALSE(rule.KeyCase());
-    EXPECT_TRUE(rule.Enabled());
-    EXPECT_FALSE(rule.PartWord());
-    EXPECT_EQ(rule.DefKeyColor(), 255u);
-    EXPECT_EQ(rule.KeySelColor(), 65535u);
-    EXPECT_EQ(rule.KeyBrushColor(), 0xFF000005u);
-    EXPECT_FALSE(rule.IsHotspot());
-    EXPECT_FALSE(rule.IgnoreOtherRules());
-    EXPECT_TRUE(rule.Name().isEmpty());
-}
-
 TEST(ColorRule, KeywordTableTakesFirstPartUpperCasedAndItsOwnColour)
 {
     TColorRule rule;

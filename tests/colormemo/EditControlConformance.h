@@ -381,15 +381,6 @@ TYPED_TEST_P(EditControlConformance, InsertedThenRemovedTextLeavesAnEmptySpan)
     EXPECT_EQ(change.NewLength, 0);
 }
 
-TYPED_TEST_P(EditControlConformance, WordWrapIsAFlag)
-{
-    TEditControl &e = this->Edit;
-    e.SetWordWrap(true);
-    EXPECT_TRUE(e.WordWrap());
-    e.SetWordWrap(false);
-    EXPECT_FALSE(e.WordWrap());
-}
-
 REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             EmptyTextHasOneEmptyLine,
                             LinesAreJoinedByCrLfAndABreakCountsTwo,
@@ -410,5 +401,4 @@ REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             CutCopyAndPasteGoThroughTheSystemClipboard,
                             ClearSelectionDeletesOnlyTheSelection,
                             ChangeTrackingReportsTheUnionOfAllEditsSinceTheMark,
-                            InsertedThenRemovedTextLeavesAnEmptySpan,
-                            WordWrapIsAFlag);
+                            InsertedThenRemovedTextLeavesAnEmptySpan);
