@@ -1,0 +1,221 @@
+#pragma once
+
+#include "ColorMemoOptions.h"
+#include "ColourPass.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include <functional>
+#include <vector>
+
+// What the last colour pass scanned; for diagnostics and tests.
+struct TColourPassInfo
+{
+    int Count = 0; // passes run since the control was created
+    bool FromCaretLine = false;
+    int FirstLine = 0; // line the scan began at
+    int Start = 0;     // scanned text [Start, End) in offsets
+    int End = 0;
+};
+
+// One line number of the gutter as it is painted (gutter coordinates).
+struct TGutterLabel
+{
+    QString Text;
+    QRectF Rect;
+};
+
+// The multi-line editor of the document windows: a QPlainTextEdit that paints the runs of the
+// colour pass over its text after the normal painting, with a gutter of line numbers, tab stops
+// in dialog units, hot spots, dragging of selected text, a switch for cut and copy and dropped
+// files. Offsets in its interface count a line break as two characters, as TEditControl does.
+// The windows reach its text through TPlainTextEditControl like any other edit.
+class TColorMemo : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TColorMemo(QWidget *parent = nullptr);
+    ~TColorMemo() override;
+
+    // The colouring rules; changes show with the next pass.
+    TDrawRules &ColorRules() { return Rules; }
+    const TDrawRules &ColorRules() const { return Rules; }
+    // Replaces the rules by copies of the given ones and repaints.
+    void SetColorRules(const TDrawRules &rules);
+
+    // After a text change repaint the whole control instead of running a colour pass.
+    bool RedrawAlways() const { return RedrawAlwaysFlag; }
+    void SetRedrawAlways(bool redrawAlways) { RedrawAlwaysFlag = redrawAlways; }
+
+    const THotSpot &HotSpot() const { return HotSpotSettings; }
+    // Copies the hot-spot settings and repaints.
+    void SetHotSpot(const THotSpot &hotSpot);
+
+    const TCMGutterOptions &Gutter() const { return GutterSettings; }
+    // Copies the gutter settings (a negative Size becomes 0), moves the text beside the gutter
+    // and repaints.
+    void SetGutter(const TCMGutterOptions &gutter);
+
+    const TCMPrintOptions &PrintOptions() const { return PrintSettings; }
+    void SetPrintOptions(const TCMPrintOptions &options) { PrintSettings = options; }
+
+    TColorMemoOptions Options() const { return MemoOptions; }
+    void SetOptions(TColorMemoOptions options);
+
+    // Distance of the tab stops in dialog units (4 per average character width).
+    int TabStopWidth() const { return TabWidth; }
+    // Sets the tab stops. A width of 0 or less is refused: the old stops stay, the result is
+    // false and `error` (when given) receives "Invalid TabStopWidht value (<width>)".
+    bool SetTabStopWidth(int width, QString *error = nullptr);
+
+    // Without the focus, the selection is not shown (the default).
+    bool HideSelection() const { return HideSelectionFlag; }
+    void SetHideSelection(bool hide);
+
+    // Runs the colour pass: over the caret's line and the lines below it, or over all wholly
+    // visible lines. The runs are painted with the next paint of that part of the view.
+    virtual void RepaintColors(bool fromCaretLine);
+    // The text of the hot spot under a point of the viewport, or empty.
+    QString HotSpotAt(const QPoint &pos) const;
+
+    // Cut and copy to the clipboard (CR LF breaks); nothing without cmoAllowCutCopy.
+    void CutToClipboard();
+    void CopyToClipboard();
+
+    // Drops the dragged text [selStart, selStart + selLength) at dropOffset: inside the text
+    // only the caret moves; otherwise the text is moved there, or copied with `copy`.
+    void DropText(int selStart, int selLength, int dropOffset, bool copy);
+
+    // Takes the source's lines, background colour, font, hide-selection flag and rules.
+    void Assign(const TColorMemo &source);
+
+    // Paints the gutter: background, line numbers and the raised edge.
+    void PaintGutter(QPainter &painter) const;
+    // The line numbers the gutter shows now, top to bottom.
+    QList<TGutterLabel> GutterLabels() const;
+    TColourPassInfo LastColourPass() const { return PassInfo; }
+    // The runs of the last pass (offsets), as painted.
+    const std::vector<TKeyDescr> &LastRuns() const { return Pass.Runs(); }
+
+    // Events; each is optional.
+    std::function<void(TColorMemo &)> OnVScroll;
+    std::function<void(TColorMemo &)> OnHScroll;
+    std::function<void(TColorMemo &)> OnSelectionChange;
+    std::function<void(TColorMemo &, const QString &src, Qt::MouseButton, Qt::KeyboardModifiers)>
+        OnHotSpotClick;
+    std::function<void(TColorMemo &, const QString &src)> OnHoverHotSpot;
+    std::function<void(TColorMemo &, const QString &src)> OnHotSpotExit;
+    // Once per pass after the rules: the scanned text and the offset of its first character.
+    std::function<void(TColorMemo &, TColourPass &, QStringView text, int textStart)> OnDrawEx;
+    // Draws a keyword run instead of the control.
+    std::function<void(QPainter &, const QString &key, const QRectF &rect, const QColor &color)>
+        OnDrawKey;
+    std::function<void(TColorMemo &, const QString &fileName)> OnDropFile;
+    std::function<void(TColorMemo &, QChar c, bool &isKeywordChar)> OnIsKeywordChar;
+    // Before the context menu; x and y in screen coordinates. Handled keeps the menu closed.
+    std::function<void(TColorMemo &, int x, int y, bool &handled)> OnContextPopup;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+
+private:
+    struct TVisibleLine
+    {
+        QTextBlock Block;
+        int Offset = 0; // offset of the line's first character
+        qreal Top = 0;  // top of the block in viewport coordinates
+        QString Text;
+    };
+    struct TPaintContext
+    {
+        QPalette Colours; // in the colour group the edit paints with now
+        qreal Left = 0;   // x of the text's left edge in viewport coordinates
+    };
+    class TGeometry;
+    class TView;
+
+    void ApplyEditorFont();
+    void ApplyTabStops();
+    void ApplySelectionPalette();
+    void UpdateEditRect();
+    void NoteTextChange(int position);
+    void TrackSelection();
+    bool CanColour() const;
+
+    // Colour pass and painting (ColorMemoPaint.cpp).
+    void CollectVisibleLines();
+    int VisibleLineOf(int offset) const;
+    void RunColourPass(bool fromCaretLine);
+    void DrawRuns(QPainter &painter);
+    void DrawRun(QPainter &painter,
+                 const TKeyDescr &run,
+                 const TVisibleLine &line,
+                 const TPaintContext &context);
+    QFont RunFont(const TKeyDescr &run) const;
+
+    // Hot spots and dragging (ColorMemoMouse.cpp).
+    void UpdateHotSpot(const QPoint &pos);
+    bool BeginDragCandidate(QMouseEvent *event);
+    void StartTextDrag();
+    bool IsOwnTextDrag(const QDropEvent *event) const;
+    bool AcceptDrag(QDragMoveEvent *event);
+    void MoveDropCaret(int position);
+    void DrawDropCaret(QPainter &painter) const;
+    QRectF CaretRectAt(int position, qreal height) const;
+    void PlaceCaretAt(const QPoint &pos);
+    int OffsetAt(const QPointF &pos) const;
+
+    TDrawRules Rules;
+    THotSpot HotSpotSettings;
+    TCMGutterOptions GutterSettings;
+    TCMPrintOptions PrintSettings;
+    TColorMemoOptions MemoOptions = TColorMemoOptions(cmoAllowCutCopy) | cmoDragText;
+    int TabWidth = 32;
+    bool RedrawAlwaysFlag = false;
+    bool HideSelectionFlag = true;
+    QWidget *GutterArea = nullptr; // a TColorMemoGutter
+
+    // Colour pass state.
+    TColourPass Pass;
+    TColourPassInfo PassInfo;
+    std::vector<TVisibleLine> VisibleLines;
+    std::vector<TKeyDescr> KeptRuns; // runs above the scan of a pass from the caret's line
+    QString ScanText;
+    bool PendingCaretPass = false;
+    bool PendingFullPass = false;
+
+    // Change and selection tracking.
+    int LastLineCount = 1;
+    int LastLength = 0;
+    int LastSelStart = 0;
+    int LastSelLength = 0;
+
+    // Dragging: the selection at the press, where the press was, the drop caret.
+    bool DragPending = false;
+    bool Dragging = false;
+    bool DropHandled = false;
+    int DragSelStart = 0;
+    int DragSelLength = 0;
+    QPoint DragOrigin;
+    int DropCaretPosition = -1; // document position of the drop caret; -1 when none
+
+    // Hot spots: text under the mouse at the last move, the cursor to go back to.
+    QString LastHotSpot;
+    QCursor RestoreCursor;
+};

@@ -1,0 +1,265 @@
+// Mouse handling of TColorMemo: hot spots, dragging selected text, dropped files.
+
+#include "ColorMemo.h"
+#include "TextDrop.h"
+#include "TextPositions.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace {
+
+// Format of text dragged out of a colour editor. Only colour editors take it, so dragged text
+// never reaches another program (a drag is no way round a closed cut-and-copy switch).
+const QString DragMimeType = QStringLiteral("application/x-kalmora-colormemo-text");
+
+} // namespace
+
+QString TColorMemo::HotSpotAt(const QPoint &pos) const
+{
+    if (!HotSpotSettings.Active)
+        return {};
+    const QTextBlock block = cursorForPosition(pos).block();
+    const QTextLayout *layout = block.layout();
+    if (!block.isValid() || !layout || layout->lineCount() == 0)
+        return {};
+    const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
+    QTextLine displayLine = layout->lineAt(layout->lineCount() - 1);
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        if (pos.y() < blockRect.top() + layout->lineAt(i).rect().bottom()) {
+            displayLine = layout->lineAt(i);
+            break;
+        }
+    }
+    // The character under the point, and the point no further than half a "W" from it.
+    const int column = displayLine.xToCursor(pos.x() - blockRect.left(),
+                                             QTextLine::CursorOnCharacter);
+    if (column >= displayLine.textStart() + displayLine.textLength())
+        return {};
+    const QFontMetricsF metrics(font());
+    const qreal halfW = metrics.horizontalAdvance(u'W') / 2;
+    const qreal x1 = blockRect.left() + displayLine.cursorToX(column);
+    const qreal x2 = blockRect.left() + displayLine.cursorToX(column + 1);
+    const qreal y = blockRect.top() + displayLine.y();
+    if (y + metrics.height() < pos.y() || pos.x() < x1 - halfW || pos.x() > x2 + halfW)
+        return {};
+    const int offset = OffsetFromPosition(*document(), block.position() + column);
+    const int index = Pass.HotRanges().IndexOf(offset);
+    if (index < 0)
+        return {};
+    const THotRange &range = Pass.HotRanges()[index];
+    return CrLfRange(*document(), range.First, range.Last - range.First + 1);
+}
+
+void TColorMemo::UpdateHotSpot(const QPoint &pos)
+{
+    if (!HotSpotSettings.Active)
+        return;
+    const QString hotSpot = HotSpotAt(pos);
+    if (hotSpot == LastHotSpot)
+        return;
+    if (!hotSpot.isEmpty()) {
+        if (viewport()->cursor().shape() != Qt::PointingHandCursor)
+            RestoreCursor = viewport()->cursor();
+        viewport()->setCursor(Qt::PointingHandCursor);
+    } else {
+        viewport()->setCursor(RestoreCursor);
+    }
+    const QString left = LastHotSpot;
+    LastHotSpot = hotSpot;
+    if (!left.isEmpty() && OnHotSpotExit)
+        OnHotSpotExit(*this, left);
+    if (!hotSpot.isEmpty() && OnHoverHotSpot)
+        OnHoverHotSpot(*this, hotSpot);
+}
+
+bool TColorMemo::BeginDragCandidate(QMouseEvent *event)
+{
+    if (!MemoOptions.testFlag(cmoDragText) || isReadOnly()
+        || (event->modifiers() & Qt::ShiftModifier)) {
+        return false;
+    }
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return false;
+    const QPoint pos = event->position().toPoint();
+    const int position = cursorForPosition(pos).position();
+    if (position < cursor.selectionStart() || position > cursor.selectionEnd())
+        return false;
+    DragSelStart = OffsetFromPosition(*document(), cursor.selectionStart());
+    DragSelLength = OffsetFromPosition(*document(), cursor.selectionEnd()) - DragSelStart;
+    DragOrigin = pos;
+    DragPending = true;
+    return true;
+}
+
+void TColorMemo::StartTextDrag()
+{
+    DragPending = false;
+    auto *drag = new QDrag(this);
+    auto *mime = new QMimeData; // owned by the drag
+    mime->setData(DragMimeType, CrLfRange(*document(), DragSelStart, DragSelLength).toUtf8());
+    drag->setMimeData(mime);
+    Dragging = true;
+    DropHandled = false;
+    const Qt::DropAction action = drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    Dragging = false;
+    MoveDropCaret(-1);
+    // Cancelled, or dropped where nobody took it: the press was a click after all.
+    if (!DropHandled && action == Qt::IgnoreAction)
+        PlaceCaretAt(DragOrigin);
+}
+
+bool TColorMemo::IsOwnTextDrag(const QDropEvent *event) const
+{
+    return event->mimeData()->hasFormat(DragMimeType)
+           && qobject_cast<const TColorMemo *>(event->source()) != nullptr;
+}
+
+bool TColorMemo::AcceptDrag(QDragMoveEvent *event)
+{
+    if (IsOwnTextDrag(event)) {
+        const bool copy = event->modifiers() & Qt::ControlModifier;
+        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+        MoveDropCaret(cursorForPosition(event->position().toPoint()).position());
+        return true;
+    }
+    if (event->mimeData()->hasUrls()) {
+        if (MemoOptions.testFlag(cmoAcceptFiles))
+            event->acceptProposedAction();
+        else
+            event->ignore();
+        return true;
+    }
+    return false;
+}
+
+void TColorMemo::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!AcceptDrag(event))
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void TColorMemo::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!AcceptDrag(event))
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+void TColorMemo::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    MoveDropCaret(-1);
+    QPlainTextEdit::dragLeaveEvent(event);
+}
+
+void TColorMemo::dropEvent(QDropEvent *event)
+{
+    MoveDropCaret(-1);
+    if (IsOwnTextDrag(event)) {
+        const bool copy = event->modifiers() & Qt::ControlModifier;
+        // Text dragged from another colour editor is taken but not inserted.
+        if (event->source() == this && Dragging) {
+            DropText(DragSelStart, DragSelLength, OffsetAt(event->position()), copy);
+            DropHandled = true;
+        }
+        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+        return;
+    }
+    if (event->mimeData()->hasUrls()) {
+        if (!MemoOptions.testFlag(cmoAcceptFiles)) {
+            event->ignore();
+            return;
+        }
+        const QList<QUrl> urls = event->mimeData()->urls();
+        for (const QUrl &url : urls) {
+            if (url.isLocalFile() && OnDropFile)
+                OnDropFile(*this, url.toLocalFile());
+        }
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}
+
+void TColorMemo::DropText(int selStart, int selLength, int dropOffset, bool copy)
+{
+    const TTextDropPlan plan = PlanTextDrop(selStart, selLength, dropOffset, copy);
+    QTextDocument &doc = *document();
+    QTextCursor cursor(&doc);
+    if (plan.CaretOnly) {
+        cursor.setPosition(PositionFromOffset(doc, plan.InsertAt));
+        setTextCursor(cursor);
+        RepaintColors(false);
+        return;
+    }
+    const QString text = CrLfRange(doc, selStart, selLength);
+    cursor.beginEditBlock();
+    if (plan.DeleteLength > 0) {
+        cursor.setPosition(PositionFromOffset(doc, plan.DeleteStart));
+        cursor.setPosition(PositionFromOffset(doc, plan.DeleteStart + plan.DeleteLength),
+                           QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.setPosition(PositionFromOffset(doc, plan.InsertAt));
+    cursor.insertText(ToDocumentBreaks(text));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+}
+
+void TColorMemo::MoveDropCaret(int position)
+{
+    if (position == DropCaretPosition)
+        return;
+    const qreal height = font().pointSizeF() > 0 ? font().pointSizeF() + 5 : font().pixelSize() + 5;
+    viewport()->update(CaretRectAt(DropCaretPosition, height).toAlignedRect());
+    DropCaretPosition = position;
+    viewport()->update(CaretRectAt(DropCaretPosition, height).toAlignedRect());
+}
+
+void TColorMemo::DrawDropCaret(QPainter &painter) const
+{
+    if (DropCaretPosition < 0)
+        return;
+    const qreal height = font().pointSizeF() > 0 ? font().pointSizeF() + 5 : font().pixelSize() + 5;
+    // An inverted bar, as the caret of a drop point is drawn.
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Difference);
+    painter.fillRect(CaretRectAt(DropCaretPosition, height), Qt::white);
+    painter.restore();
+}
+
+QRectF TColorMemo::CaretRectAt(int position, qreal height) const
+{
+    if (position < 0)
+        return {};
+    const QTextBlock block = document()->findBlock(position);
+    const QTextLayout *layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return {};
+    const int column = position - block.position();
+    const QTextLine displayLine = layout->lineForTextPosition(column);
+    if (!displayLine.isValid())
+        return {};
+    const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
+    return QRectF(blockRect.left() + displayLine.cursorToX(column),
+                  blockRect.top() + displayLine.y(),
+                  2,
+                  height);
+}
+
+void TColorMemo::PlaceCaretAt(const QPoint &pos)
+{
+    setTextCursor(cursorForPosition(pos));
+    RepaintColors(false);
+}
+
+int TColorMemo::OffsetAt(const QPointF &pos) const
+{
+    return OffsetFromPosition(*document(), cursorForPosition(pos.toPoint()).position());
+}

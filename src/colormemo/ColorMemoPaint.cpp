@@ -1,0 +1,312 @@
+// The colour pass of TColorMemo: which lines it scans, and painting its runs and the gutter.
+
+#include "ColorMemo.h"
+#include "TextPositions.h"
+
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// Line geometry of the view for FindScanRange: the visible lines from the last collection,
+// lines above them far above the top and lines below them far below the bottom.
+class TColorMemo::TGeometry : public TLineGeometry
+{
+public:
+    explicit TGeometry(const TColorMemo &memo)
+        : Memo(memo)
+    {}
+
+    int LineCount() const override { return Memo.blockCount(); }
+
+    int LineStart(int line) const override
+    {
+        const TVisibleLine *visible = Find(line);
+        return visible ? visible->Offset : OffsetOfLine(*Memo.document(), line);
+    }
+
+    int LineTop(int line) const override
+    {
+        if (const TVisibleLine *visible = Find(line))
+            return int(std::floor(visible->Top));
+        const bool above = Memo.VisibleLines.empty()
+                           || line < Memo.VisibleLines.front().Block.blockNumber();
+        return above ? std::numeric_limits<int>::min() / 2 : std::numeric_limits<int>::max() / 2;
+    }
+
+    int TextLength() const override { return CrLfLength(*Memo.document()); }
+
+private:
+    const TVisibleLine *Find(int line) const
+    {
+        const auto &lines = Memo.VisibleLines;
+        if (lines.empty())
+            return nullptr;
+        const int index = line - lines.front().Block.blockNumber();
+        return index >= 0 && index < int(lines.size()) ? &lines[size_t(index)] : nullptr;
+    }
+
+    const TColorMemo &Memo;
+};
+
+// Display lines and document lines for the colour pass.
+class TColorMemo::TView : public TColourView
+{
+public:
+    explicit TView(const TColorMemo &memo)
+        : Memo(memo)
+    {}
+
+    int NextDisplayLineStart(int offset) const override
+    {
+        const int index = Memo.VisibleLineOf(offset);
+        if (index < 0)
+            return -1;
+        const TVisibleLine &line = Memo.VisibleLines[size_t(index)];
+        const QTextLayout *layout = line.Block.layout();
+        const QTextLine displayLine = layout->lineForTextPosition(offset - line.Offset);
+        if (!displayLine.isValid() || displayLine.lineNumber() + 1 >= layout->lineCount())
+            return -1;
+        return line.Offset + layout->lineAt(displayLine.lineNumber() + 1).textStart();
+    }
+
+    QStringView DocumentLine(int line, QString &scratch) const override
+    {
+        scratch = Memo.document()->findBlockByNumber(line).text();
+        return scratch;
+    }
+
+private:
+    const TColorMemo &Memo;
+};
+
+void TColorMemo::CollectVisibleLines()
+{
+    VisibleLines.clear();
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return;
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    int offset = OffsetOfLine(*document(), block.blockNumber());
+    const qreal bottom = viewport()->height();
+    while (block.isValid() && top < bottom) {
+        VisibleLines.push_back({block, offset, top, block.text()});
+        top += blockBoundingRect(block).height();
+        // The block's length counts its separator once; the text counts CR LF.
+        offset += block.length() + 1;
+        block = block.next();
+    }
+}
+
+int TColorMemo::VisibleLineOf(int offset) const
+{
+    const auto after = std::upper_bound(VisibleLines.begin(),
+                                        VisibleLines.end(),
+                                        offset,
+                                        [](int value, const TVisibleLine &line) {
+                                            return value < line.Offset;
+                                        });
+    if (after == VisibleLines.begin())
+        return -1;
+    const TVisibleLine &line = *(after - 1);
+    if (offset > line.Offset + line.Text.size())
+        return -1;
+    return int(after - VisibleLines.begin()) - 1;
+}
+
+void TColorMemo::RunColourPass(bool fromCaretLine)
+{
+    CollectVisibleLines();
+    if (VisibleLines.empty())
+        return;
+    int firstLine = VisibleLines.front().Block.blockNumber();
+    if (fromCaretLine)
+        firstLine = std::max(firstLine, textCursor().blockNumber());
+    const TGeometry geometry(*this);
+    const int lineHeight = QFontMetrics(font()).height();
+    const TScanRange range = FindScanRange(geometry, firstLine, lineHeight, 0, viewport()->height());
+    ScanText = CrLfRange(*document(), range.Start, range.End - range.Start);
+    // Above the caret's line the text is as the last pass saw it: its runs stay valid there and
+    // are painted again wherever that part of the view is repainted.
+    if (fromCaretLine) {
+        const auto below = [&](const TKeyDescr &run) { return run.End >= range.Start; };
+        KeptRuns.erase(std::remove_if(KeptRuns.begin(), KeptRuns.end(), below), KeptRuns.end());
+        for (const TKeyDescr &run : Pass.Runs()) {
+            if (!below(run))
+                KeptRuns.push_back(run);
+        }
+    } else {
+        KeptRuns.clear();
+    }
+
+    TColourPassInput input;
+    input.Text = ScanText;
+    input.TextStart = range.Start;
+    input.FirstLine = range.FirstLine;
+    const QTextCursor cursor = textCursor();
+    input.SelStart = OffsetFromPosition(*document(), cursor.selectionStart());
+    input.SelLength = OffsetFromPosition(*document(), cursor.selectionEnd()) - input.SelStart;
+    input.ShowSelection = hasFocus() || !HideSelectionFlag;
+    input.FontColor = clWindowText;
+    input.Background = clWindow;
+    const QFont base = font();
+    input.FontStyle = TFontStyles((base.bold() ? fsBold : 0) | (base.italic() ? fsItalic : 0)
+                                  | (base.underline() ? fsUnderline : 0)
+                                  | (base.strikeOut() ? fsStrikeOut : 0));
+    input.Options = MemoOptions;
+
+    if (OnIsKeywordChar) {
+        Pass.SetOnIsKeywordChar([this](QChar c) {
+            bool isKeywordChar = true;
+            OnIsKeywordChar(*this, c, isKeywordChar);
+            return isKeywordChar;
+        });
+    } else {
+        Pass.SetOnIsKeywordChar(nullptr);
+    }
+    Pass.Run(Rules, HotSpotSettings, input, TView(*this));
+    PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End};
+}
+
+void TColorMemo::DrawRuns(QPainter &painter)
+{
+    QPalette colours = palette();
+    colours.setCurrentColorGroup(hasFocus() ? QPalette::Active : QPalette::Inactive);
+    const TPaintContext context{colours, contentOffset().x()};
+    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &Pass.Runs()};
+    for (const std::vector<TKeyDescr> *runs : lists) {
+        for (const TKeyDescr &run : *runs) {
+            const int index = VisibleLineOf(run.Start);
+            if (index >= 0)
+                DrawRun(painter, run, VisibleLines[size_t(index)], context);
+        }
+    }
+}
+
+void TColorMemo::DrawRun(QPainter &painter,
+                         const TKeyDescr &run,
+                         const TVisibleLine &line,
+                         const TPaintContext &context)
+{
+    const QString &text = line.Text;
+    const int first = run.Start - line.Offset;
+    const QTextLine displayLine = line.Block.layout()->lineForTextPosition(first);
+    if (first >= text.size() || !displayLine.isValid())
+        return;
+    // A run ends at its display line and never includes a line break.
+    const int lineEnd = displayLine.textStart() + displayLine.textLength();
+    const int last = std::min({run.End - line.Offset, int(text.size()) - 1, lineEnd - 1});
+    if (last < first)
+        return;
+    const qreal top = line.Top + displayLine.y();
+    const qreal height = displayLine.height();
+    const QColor textColor = ToQColor(run.Color, context.Colours);
+    const QColor brush = ToQColor(run.Brush, context.Colours);
+    const QFont runFont = RunFont(run);
+    painter.setFont(runFont);
+    painter.setPen(textColor);
+
+    if (run.Keyword && OnDrawKey) {
+        const QString key = text.mid(first, last - first + 1);
+        const QFontMetricsF metrics(runFont);
+        const QRectF rect(context.Left + displayLine.cursorToX(first),
+                          top,
+                          metrics.horizontalAdvance(key),
+                          metrics.height());
+        OnDrawKey(painter, key, rect, textColor);
+        return;
+    }
+    // Cut at tabs: the layout knows the tab stops, a plain string drawn at x does not. Each piece
+    // takes its x from the layout, so fractional advances line up with the text underneath.
+    int pieceStart = first;
+    for (int i = first; i <= last + 1; ++i) {
+        if (i <= last && text.at(i) != u'\t')
+            continue;
+        const qreal x1 = context.Left + displayLine.cursorToX(pieceStart);
+        const qreal x2 = context.Left + displayLine.cursorToX(std::min(i + 1, last + 1));
+        painter.fillRect(QRectF(x1, top, x2 - x1, height), brush);
+        if (i > pieceStart) {
+            const QString piece = text.mid(pieceStart, i - pieceStart);
+            painter.drawText(QPointF(x1, top + displayLine.ascent()), piece);
+        }
+        pieceStart = i + 1;
+    }
+}
+
+QFont TColorMemo::RunFont(const TKeyDescr &run) const
+{
+    QFont runFont = font();
+    const bool hotText = run.Priority == HotSpotTextPriority && HotSpotSettings.Active
+                         && HotSpotSettings.Underlined;
+    runFont.setBold(run.Style & fsBold);
+    runFont.setItalic(run.Style & fsItalic);
+    runFont.setUnderline((run.Style & fsUnderline) || hotText);
+    runFont.setStrikeOut(run.Style & fsStrikeOut);
+    return runFont;
+}
+
+QList<TGutterLabel> TColorMemo::GutterLabels() const
+{
+    QList<TGutterLabel> labels;
+    if (!GutterSettings.ShowLineNumbers || GutterSettings.Size <= 0)
+        return labels;
+    // Inside the gutter less one pixel on every side, and clear of the raised edge.
+    const qreal left = 1;
+    const qreal right = GutterSettings.Size - 1 - (GutterSettings.Is3D ? 3 : 0);
+    const qreal lineHeight = QFontMetricsF(font()).height();
+    const qreal bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    qreal top = block.isValid() ? blockBoundingGeometry(block).translated(contentOffset()).top()
+                                : 0;
+    for (; block.isValid() && top < bottom; block = block.next()) {
+        const QString number = QString::number(block.blockNumber() + GutterSettings.StartCountAt);
+        labels.append({number, QRectF(left, top, std::max<qreal>(0, right - left), lineHeight)});
+        top += blockBoundingRect(block).height();
+    }
+    return labels;
+}
+
+void TColorMemo::PaintGutter(QPainter &painter) const
+{
+    const int size = GutterSettings.Size;
+    if (size <= 0)
+        return;
+    const QPalette colours = palette();
+    const int height = GutterArea->height();
+    painter.fillRect(QRect(0, 0, size, height), ToQColor(GutterSettings.Color, colours));
+    if (GutterSettings.ShowLineNumbers) {
+        Qt::Alignment alignment = Qt::AlignTop | Qt::AlignLeft;
+        if (GutterSettings.Alignment == taRightJustify)
+            alignment = Qt::AlignTop | Qt::AlignRight;
+        else if (GutterSettings.Alignment == taCenter)
+            alignment = Qt::AlignTop | Qt::AlignHCenter;
+        painter.setFont(font());
+        painter.setPen(ToQColor(GutterSettings.NumColor, colours));
+        const QList<TGutterLabel> labels = GutterLabels();
+        for (const TGutterLabel &label : labels)
+            painter.drawText(label.Rect, int(alignment), label.Text);
+    }
+    if (GutterSettings.Is3D) {
+        painter.setPen(ToQColor(clBtnHighlight, colours));
+        painter.drawLine(size - 2, 0, size - 2, height - 1);
+        painter.setPen(ToQColor(clBtnShadow, colours));
+        painter.drawLine(size - 1, 0, size - 1, height - 1);
+    }
+}
+
+void TColorMemo::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    const bool fromCaretLine = PendingCaretPass && !PendingFullPass;
+    PendingCaretPass = false;
+    PendingFullPass = false;
+    QPainter painter(viewport());
+    if (CanColour()) {
+        RunColourPass(fromCaretLine);
+        DrawRuns(painter);
+    }
+    DrawDropCaret(painter);
+}

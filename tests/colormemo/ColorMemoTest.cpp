@@ -1,0 +1,531 @@
+#include "ColorMemo.h"
+
+#include "ColorMemoPresets.h"
+#include "PlainTextEditControl.h"
+#include "TextDrop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A shown HTML-window editor in a fixed font, with the focus.
+class ColorMemoTest : public ::testing::Test
+{
+protected:
+    ColorMemoTest()
+    {
+        ApplyHtmlWindowSettings(Memo);
+        QFont font(QStringLiteral("monospace"));
+        font.setPixelSize(16);
+        Memo.setFont(font);
+        Memo.resize(480, 320);
+        Memo.show();
+        Memo.activateWindow();
+        Memo.setFocus();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&Memo));
+    }
+
+    void SetText(const QString &text)
+    {
+        Edit.SetText(text);
+        Settle();
+    }
+
+    // Lets pending paints run.
+    void Settle()
+    {
+        QApplication::processEvents();
+        Memo.viewport()->repaint();
+    }
+
+    QImage Shot() { return Memo.viewport()->grab().toImage(); }
+
+    // The cell of the character at a document position, in viewport pixels.
+    QRect Cell(int position)
+    {
+        QTextCursor cursor(Memo.document());
+        cursor.setPosition(position);
+        const QRect left = Memo.cursorRect(cursor);
+        cursor.setPosition(position + 1);
+        const QRect right = Memo.cursorRect(cursor);
+        return QRect(left.left() + 1, left.top(), right.left() - left.left() - 1, left.height());
+    }
+
+    TColorMemo Memo;
+    TPlainTextEditControl &Edit = *new TPlainTextEditControl(&Memo);
+};
+
+template<typename Predicate>
+int CountPixels(const QImage &image, const QRect &rect, Predicate predicate)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += predicate(QColor(image.pixel(x, y))) ? 1 : 0;
+    }
+    return count;
+}
+
+bool SameColor(const QColor &a, const QColor &b)
+{
+    // Palette colours keep 16 bits per channel, painted pixels 8.
+    return std::abs(a.red() - b.red()) <= 1 && std::abs(a.green() - b.green()) <= 1
+           && std::abs(a.blue() - b.blue()) <= 1;
+}
+
+bool IsBlue(const QColor &c)
+{
+    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+
+bool IsFuchsia(const QColor &c)
+{
+    return c.red() > 200 && c.blue() > 200 && c.green() < 60;
+}
+
+bool IsWhite(const QColor &c)
+{
+    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
+}
+
+bool IsDark(const QColor &c)
+{
+    return c.red() < 60 && c.green() < 60 && c.blue() < 60;
+}
+
+QString Lines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("<p>Zeile %1</p>").arg(i);
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+TEST_F(ColorMemoTest, PaintsTagsBlueAndAttributesFuchsiaOverPlainText)
+{
+    // Positions: "<" 0, "BODY" 1-4, " " 5, "BGCOLOR" 6-12, "=" 13, "x" 14 ... "Hallo" 20-24.
+    SetText(QStringLiteral("<BODY BGCOLOR=x>   Hallo"));
+    const QImage image = Shot();
+    EXPECT_GT(CountPixels(image, Cell(1), IsBlue), 0); // "B" of the tag name
+    EXPECT_GT(CountPixels(image, Cell(6), IsFuchsia), 0);
+    EXPECT_EQ(CountPixels(image, Cell(6), IsBlue), 0);
+    // Text no rule matches keeps the plain painting.
+    EXPECT_GT(CountPixels(image, Cell(20), IsDark), 0);
+    EXPECT_EQ(CountPixels(image, Cell(20), IsBlue) + CountPixels(image, Cell(20), IsFuchsia), 0);
+}
+
+TEST_F(ColorMemoTest, SelectedRunsGetTheHighlightAndKeepTheirTextColour)
+{
+    SetText(QStringLiteral("<BODY>  Hallo"));
+    Edit.SetSelStart(1);
+    Edit.SetSelLength(4);
+    Settle();
+    const QColor highlight = Memo.palette().color(QPalette::Active, QPalette::Highlight);
+    const QImage image = Shot();
+    const QRect cell = Cell(2);
+    EXPECT_GT(CountPixels(image, cell, [&](const QColor &c) { return c == highlight; }), 0);
+    EXPECT_GT(CountPixels(image, cell, IsBlue), 0);
+    EXPECT_EQ(CountPixels(image, cell, IsWhite), 0);
+
+    bool sawSelectedRun = false;
+    for (const TKeyDescr &run : Memo.LastRuns()) {
+        if (run.Start >= 1 && run.End <= 4) {
+            sawSelectedRun = true;
+            EXPECT_EQ(run.Brush, clHighlight);
+            EXPECT_EQ(run.Color, clBlue);
+        }
+    }
+    EXPECT_TRUE(sawSelectedRun);
+}
+
+TEST_F(ColorMemoTest, OnlyWhollyVisibleLinesAreScanned)
+{
+    SetText(Lines(2000));
+    Memo.verticalScrollBar()->setValue(1000);
+    Settle();
+    const TColourPassInfo pass = Memo.LastColourPass();
+    EXPECT_EQ(pass.FirstLine, 1000);
+    EXPECT_EQ(pass.Start, Edit.LineIndex(1000));
+    // The last scanned line lies wholly inside the view; the next one does not.
+    QTextCursor cursor(Memo.document());
+    cursor.setPosition(Memo.document()->findBlockByNumber(Edit.LineFromChar(pass.End)).position());
+    const QRect next = Memo.cursorRect(cursor);
+    EXPECT_GT(next.bottom() + 1, Memo.viewport()->height());
+    EXPECT_LT(next.top(), Memo.viewport()->height());
+    EXPECT_LT(pass.End - pass.Start, 40 * 20);
+}
+
+TEST_F(ColorMemoTest, TypingOneCharacterColoursFromTheCaretLineEverythingElseFromTheTop)
+{
+    SetText(Lines(10));
+    Edit.SetSelStart(Edit.LineIndex(3) + 4);
+    Settle();
+
+    QTest::keyClick(&Memo, Qt::Key_X);
+    QApplication::processEvents();
+    EXPECT_TRUE(Memo.LastColourPass().FromCaretLine);
+    EXPECT_EQ(Memo.LastColourPass().FirstLine, 3);
+    EXPECT_EQ(Memo.LastColourPass().Start, Edit.LineIndex(3));
+
+    // A new line changes the line count.
+    QTest::keyClick(&Memo, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(Memo.LastColourPass().FromCaretLine);
+    EXPECT_EQ(Memo.LastColourPass().FirstLine, 0);
+
+    // Pasting more than one character.
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+    QTest::keyClick(&Memo, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(Memo.LastColourPass().FromCaretLine);
+}
+
+TEST_F(ColorMemoTest, SelectionScrollingAndShiftReleaseRecolourAllVisibleLines)
+{
+    SetText(Lines(100));
+    Edit.SetSelStart(Edit.LineIndex(5));
+    Settle();
+    int passes = Memo.LastColourPass().Count;
+    QTest::keyClick(&Memo, Qt::Key_Right, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_GT(Memo.LastColourPass().Count, passes);
+    EXPECT_FALSE(Memo.LastColourPass().FromCaretLine);
+
+    passes = Memo.LastColourPass().Count;
+    QTest::keyRelease(&Memo, Qt::Key_Shift, Qt::ShiftModifier);
+    QApplication::processEvents();
+    EXPECT_GT(Memo.LastColourPass().Count, passes);
+
+    passes = Memo.LastColourPass().Count;
+    Memo.verticalScrollBar()->setValue(20);
+    QApplication::processEvents();
+    EXPECT_GT(Memo.LastColourPass().Count, passes);
+    EXPECT_FALSE(Memo.LastColourPass().FromCaretLine);
+    EXPECT_EQ(Memo.LastColourPass().FirstLine, 20);
+}
+
+TEST_F(ColorMemoTest, NavigationKeyWithASelectionMovesOnFromTheSelectionEnd)
+{
+    SetText(QStringLiteral("abcdef"));
+    Edit.SetSelStart(1);
+    Edit.SetSelLength(3);
+    QTest::keyClick(&Memo, Qt::Key_Left);
+    EXPECT_EQ(Edit.SelStart(), 3);
+    EXPECT_EQ(Edit.SelLength(), 0);
+}
+
+TEST_F(ColorMemoTest, GutterNumbersFollowTheFirstVisibleLine)
+{
+    SetText(Lines(100));
+    ASSERT_FALSE(Memo.GutterLabels().isEmpty());
+    EXPECT_EQ(Memo.GutterLabels().first().Text, QStringLiteral("1"));
+    Memo.verticalScrollBar()->setValue(9); // line index 9 on top
+    Settle();
+    const QList<TGutterLabel> labels = Memo.GutterLabels();
+    ASSERT_GE(labels.size(), 2);
+    EXPECT_EQ(labels[0].Text, QStringLiteral("10"));
+    EXPECT_EQ(labels[1].Text, QStringLiteral("11"));
+
+    TCMGutterOptions gutter = Memo.Gutter();
+    gutter.StartCountAt = 0;
+    Memo.SetGutter(gutter);
+    EXPECT_EQ(Memo.GutterLabels().first().Text, QStringLiteral("9"));
+
+    // Only lines that exist are numbered.
+    SetText(QStringLiteral("a\r\nb"));
+    EXPECT_EQ(Memo.GutterLabels().size(), 2);
+}
+
+TEST_F(ColorMemoTest, GutterPaintsItsColourAndTheRaisedEdge)
+{
+    SetText(QStringLiteral("a"));
+    QWidget *gutter = nullptr;
+    for (QWidget *child : Memo.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->geometry().width() == 80 && child != Memo.viewport())
+            gutter = child;
+    }
+    ASSERT_NE(gutter, nullptr);
+    const QImage image = gutter->grab().toImage();
+    const int bottom = image.height() - 2;
+    const QPalette palette = Memo.palette();
+    EXPECT_TRUE(SameColor(image.pixel(40, bottom), palette.color(QPalette::Button)));
+    EXPECT_TRUE(SameColor(image.pixel(78, bottom), palette.color(QPalette::Light)));
+    EXPECT_TRUE(SameColor(image.pixel(79, bottom), palette.color(QPalette::Dark)));
+    // The number "1" in the font colour near the top left.
+    EXPECT_GT(CountPixels(image, QRect(1, 0, 20, 24), IsDark), 0);
+}
+
+TEST_F(ColorMemoTest, NegativeGutterSizeIsStoredAsZeroAndTheTextStartsAtTheLeftEdge)
+{
+    TCMGutterOptions gutter = Memo.Gutter();
+    gutter.Size = -5;
+    Memo.SetGutter(gutter);
+    EXPECT_EQ(Memo.Gutter().Size, 0);
+    EXPECT_EQ(Memo.viewport()->geometry().left(), Memo.contentsRect().left());
+    EXPECT_TRUE(Memo.GutterLabels().isEmpty());
+}
+
+TEST_F(ColorMemoTest, TabStopWidthOfZeroIsRefusedAndTheStopsStay)
+{
+    const qreal before = Memo.tabStopDistance();
+    QString error;
+    EXPECT_FALSE(Memo.SetTabStopWidth(0, &error));
+    EXPECT_EQ(error, QStringLiteral("Invalid TabStopWidht value (0)"));
+    EXPECT_EQ(Memo.TabStopWidth(), 32);
+    EXPECT_EQ(Memo.tabStopDistance(), before);
+    EXPECT_FALSE(Memo.SetTabStopWidth(-3, &error));
+    EXPECT_EQ(error, QStringLiteral("Invalid TabStopWidht value (-3)"));
+
+    // 32 dialog units are eight average characters; 16 are four.
+    EXPECT_DOUBLE_EQ(before, 8 * QFontMetricsF(Memo.font()).averageCharWidth());
+    EXPECT_TRUE(Memo.SetTabStopWidth(16));
+    EXPECT_DOUBLE_EQ(Memo.tabStopDistance(), before / 2);
+}
+
+TEST_F(ColorMemoTest, WithoutAllowCutCopyCutAndCopyLeaveTextAndClipboardAlone)
+{
+    Memo.SetOptions(cmoDragText);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("vorher"));
+    SetText(QStringLiteral("<p>Text</p>"));
+    Edit.SelectAll();
+
+    QTest::keyClick(&Memo, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(&Memo, Qt::Key_C, Qt::ControlModifier);
+    Memo.CutToClipboard();
+    Edit.CutToClipboard();
+    Edit.CopyToClipboard();
+    EXPECT_EQ(Edit.Text(), QStringLiteral("<p>Text</p>"));
+    EXPECT_EQ(clipboard->text(), QStringLiteral("vorher"));
+
+    Memo.SetOptions(TColorMemoOptions(cmoAllowCutCopy) | cmoDragText);
+    Edit.SelectAll();
+    QTest::keyClick(&Memo, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Edit.Text(), QString());
+    EXPECT_EQ(clipboard->text(), QStringLiteral("<p>Text</p>"));
+}
+
+TEST(TextDrop, PlansCaretMovesMovesAndCopies)
+{
+    // Selection [4, 7): inside, both ends included, only the caret moves.
+    for (int drop : {4, 5, 7}) {
+        const TTextDropPlan plan = PlanTextDrop(4, 3, drop, false);
+        EXPECT_TRUE(plan.CaretOnly);
+        EXPECT_EQ(plan.InsertAt, drop);
+    }
+    TTextDropPlan behind = PlanTextDrop(4, 3, 10, false);
+    EXPECT_FALSE(behind.CaretOnly);
+    EXPECT_EQ(behind.DeleteStart, 4);
+    EXPECT_EQ(behind.DeleteLength, 3);
+    EXPECT_EQ(behind.InsertAt, 7);
+    TTextDropPlan before = PlanTextDrop(4, 3, 1, false);
+    EXPECT_EQ(before.InsertAt, 1);
+    TTextDropPlan copy = PlanTextDrop(4, 3, 10, true);
+    EXPECT_EQ(copy.DeleteLength, 0);
+    EXPECT_EQ(copy.InsertAt, 10);
+}
+
+TEST_F(ColorMemoTest, DroppingTheSelectionMovesCopiesOrOnlyPlacesTheCaret)
+{
+    SetText(QStringLiteral("abcdefgh"));
+    Edit.SetModified(false);
+    Memo.DropText(1, 2, 2, false); // inside "bc"
+    EXPECT_EQ(Edit.Text(), QStringLiteral("abcdefgh"));
+    EXPECT_EQ(Edit.SelStart(), 2);
+    EXPECT_EQ(Edit.SelLength(), 0);
+    EXPECT_FALSE(Edit.Modified());
+
+    Memo.DropText(1, 2, 6, false); // behind: moved
+    EXPECT_EQ(Edit.Text(), QStringLiteral("adefbcgh"));
+    EXPECT_EQ(Edit.SelStart(), 6);
+    EXPECT_TRUE(Edit.Modified());
+
+    Memo.DropText(4, 2, 0, false); // "bc" in front
+    EXPECT_EQ(Edit.Text(), QStringLiteral("bcadefgh"));
+
+    Memo.DropText(0, 2, 8, true); // Ctrl: copied
+    EXPECT_EQ(Edit.Text(), QStringLiteral("bcadefghbc"));
+
+    // Across a line break: the break moves with the text.
+    SetText(QStringLiteral("ab\r\ncd\r\nef"));
+    Memo.DropText(1, 4, 10, false); // "b\r\nc" to the end
+    EXPECT_EQ(Edit.Text(), QStringLiteral("ad\r\nefb\r\nc"));
+}
+
+TEST_F(ColorMemoTest, HotSpotsReportTheirTextAndChangeTheCursor)
+{
+    THotSpot hotSpot = Memo.HotSpot();
+    hotSpot.Active = true;
+    Memo.SetHotSpot(hotSpot);
+    // "x " 0-1, marker 2, "link" 3-6, marker 7, " y" 8-9.
+    SetText(QStringLiteral("x \x1Elink\x1F y"));
+    QStringList events;
+    Memo.OnHoverHotSpot = [&](TColorMemo &, const QString &src) { events << "hover " + src; };
+    Memo.OnHotSpotExit = [&](TColorMemo &, const QString &src) { events << "exit " + src; };
+    Memo.OnHotSpotClick =
+        [&](TColorMemo &, const QString &src, Qt::MouseButton, Qt::KeyboardModifiers) {
+            events << "click " + src;
+        };
+
+    const QPoint onLink = Cell(4).center();
+    const QPoint onX = Cell(0).center();
+    EXPECT_EQ(Memo.HotSpotAt(onLink), QStringLiteral("link"));
+    EXPECT_EQ(Memo.HotSpotAt(onX), QString());
+    EXPECT_EQ(Memo.HotSpotAt(QPoint(onLink.x(), Memo.viewport()->height() - 2)), QString());
+
+    QTest::mouseMove(Memo.viewport(), onLink);
+    EXPECT_EQ(Memo.viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(Memo.viewport(), Qt::LeftButton, Qt::NoModifier, onLink);
+    QTest::mouseMove(Memo.viewport(), onX);
+    EXPECT_EQ(Memo.viewport()->cursor().shape(), Qt::IBeamCursor);
+    EXPECT_EQ(events,
+              QStringList({QStringLiteral("hover link"),
+                           QStringLiteral("click link"),
+                           QStringLiteral("exit link")}));
+}
+
+TEST_F(ColorMemoTest, ContextPopupHandlerCanKeepTheMenuClosed)
+{
+    QPoint reported;
+    Memo.OnContextPopup = [&](TColorMemo &, int x, int y, bool &handled) {
+        reported = QPoint(x, y);
+        handled = true;
+    };
+    // Should a menu open after all, close it so the test cannot hang.
+    QTimer::singleShot(200, [] {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    const QPoint local(20, 10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, local, Memo.viewport()->mapToGlobal(local));
+    QApplication::sendEvent(Memo.viewport(), &event);
+    EXPECT_EQ(reported, Memo.viewport()->mapToGlobal(local));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST_F(ColorMemoTest, SelectionChangesAreReported)
+{
+    SetText(QStringLiteral("abc"));
+    int changes = 0;
+    Memo.OnSelectionChange = [&](TColorMemo &) { ++changes; };
+    Edit.SetSelStart(1);
+    Edit.SetSelLength(1);
+    Edit.SetSelLength(1);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(ColorMemoTest, AssignTakesLinesBackgroundFontHideSelectionAndRules)
+{
+    SetText(QStringLiteral("eins\r\nzwei\u00A0"));
+    QPalette palette = Memo.palette();
+    palette.setColor(QPalette::Base, Qt::yellow);
+    Memo.setPalette(palette);
+    Memo.SetHideSelection(false);
+
+    TColorMemo copy;
+    ApplyCssWindowSettings(copy);
+    copy.Assign(Memo);
+    EXPECT_EQ(TPlainTextEditControl(&copy).Text(), QStringLiteral("eins\r\nzwei\u00A0"));
+    EXPECT_EQ(copy.palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(copy.font().pixelSize(), 16);
+    EXPECT_FALSE(copy.HideSelection());
+    ASSERT_EQ(copy.ColorRules().Count(), 15);
+    EXPECT_EQ(copy.ColorRules()[0].Name(), QStringLiteral("Kommentar"));
+    // The gutter is not part of an assignment.
+    EXPECT_EQ(copy.Gutter().Size, 40);
+}
+
+TEST(ColorMemoPresets, HtmlAndCssWindowSettings)
+{
+    TColorMemo html;
+    ApplyHtmlWindowSettings(html);
+    EXPECT_TRUE(html.Gutter().ShowLineNumbers);
+    EXPECT_EQ(html.Gutter().Size, 80);
+    EXPECT_TRUE(html.Gutter().Is3D);
+    EXPECT_EQ(html.Gutter().NumColor, clWindowText);
+    EXPECT_EQ(html.PrintOptions().Margins, (TCMPrintMargins{100, 100, 100, 100}));
+    EXPECT_EQ(html.PrintOptions().HeaderAlignment, taCenter);
+    EXPECT_EQ(html.Options(), TColorMemoOptions(cmoAllowCutCopy) | cmoDragText);
+    EXPECT_EQ(html.TabStopWidth(), 32);
+    EXPECT_EQ(html.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(html.ColorRules().Count(), 15);
+
+    TColorMemo css;
+    ApplyCssWindowSettings(css);
+    EXPECT_EQ(css.Gutter().Size, 40);
+    EXPECT_EQ(css.ColorRules().Count(), 4);
+    EXPECT_EQ(css.ColorRules()[3].Name(), QStringLiteral("CSS"));
+
+    // A new control: the defaults of the option types.
+    TColorMemo fresh;
+    EXPECT_EQ(fresh.Gutter(), TCMGutterOptions());
+    EXPECT_EQ(fresh.Gutter().Color, clBtnFace);
+    EXPECT_EQ(fresh.Options(), TColorMemoOptions(cmoAllowCutCopy) | cmoDragText);
+    EXPECT_TRUE(fresh.font().styleStrategy() & QFont::PreferNoShaping);
+}
+
+TEST_F(ColorMemoTest, DroppedFilesAreReportedOnlyWithAcceptFiles)
+{
+    SetText(QStringLiteral("abc"));
+    QStringList dropped;
+    Memo.OnDropFile = [&](TColorMemo &, const QString &file) { dropped << file; };
+    // Longer than the 260 characters a path once had: handed on whole.
+    const QString longName = QStringLiteral("/tmp/") + QString(300, u'x') + QStringLiteral(".html");
+    QMimeData files;
+    files.setUrls(
+        {QUrl::fromLocalFile(QStringLiteral("/tmp/a.html")), QUrl::fromLocalFile(longName)});
+    // The drop reaches only a control that took the drag when it entered.
+    const auto drop = [&] {
+        const QPoint pos(10, 10);
+        QDragEnterEvent enter(pos, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Memo.viewport(), &enter);
+        QDropEvent event(pos, Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(Memo.viewport(), &event);
+        return enter.isAccepted() && event.isAccepted();
+    };
+
+    EXPECT_FALSE(drop());
+    EXPECT_TRUE(dropped.isEmpty());
+
+    Memo.SetOptions(Memo.Options() | cmoAcceptFiles);
+    EXPECT_TRUE(drop());
+    EXPECT_EQ(dropped, QStringList({QStringLiteral("/tmp/a.html"), longName}));
+    EXPECT_EQ(Edit.Text(), QStringLiteral("abc"));
+}
+
+TEST_F(ColorMemoTest, KeywordCharAndDrawKeyHandlersTakePart)
+{
+    SetText(QStringLiteral("XBODY"));
+    const auto bodyRun = [&] {
+        for (const TKeyDescr &run : Memo.LastRuns()) {
+            if (run.Start == 1 && run.End == 4 && run.Color == clBlue)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(bodyRun()); // "X" joins the word
+
+    Memo.OnIsKeywordChar = [](TColorMemo &, QChar c, bool &isKeywordChar) {
+        if (c == u'X')
+            isKeywordChar = false;
+    };
+    QStringList keys;
+    Memo.OnDrawKey = [&](QPainter &, const QString &key, const QRectF &rect, const QColor &color) {
+        if (rect.width() > 0 && color == QColor(Qt::blue))
+            keys << key;
+    };
+    Settle();
+    EXPECT_TRUE(bodyRun());
+    EXPECT_TRUE(keys.contains(QStringLiteral("BODY")));
+}
