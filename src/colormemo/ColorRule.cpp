@@ -170,6 +170,30 @@ void TColorRule::BuildKeywordTable()
         row.Color = parts.size() > 1 ? ParseColor(parts.at(1)) : DefaultColor;
         KeywordRows.push_back(std::move(row));
     }
+    BuildKeywordIndex();
+}
+
+void TColorRule::BuildKeywordIndex()
+{
+    TKeywordIndex &index = KeywordRowIndex;
+    index.Start.fill(0);
+    index.OtherRows.clear();
+    for (const TKeywordRow &row : KeywordRows) {
+        const char16_t first = row.Keyword.front().unicode();
+        if (first < 128)
+            ++index.Start[first + 1];
+    }
+    for (size_t c = 1; c < index.Start.size(); ++c)
+        index.Start[c] += index.Start[c - 1];
+    index.Rows.resize(size_t(index.Start.back()));
+    std::array<int, 129> next = index.Start;
+    for (int i = 0; i < int(KeywordRows.size()); ++i) {
+        const char16_t first = KeywordRows[size_t(i)].Keyword.front().unicode();
+        if (first < 128)
+            index.Rows[size_t(next[first]++)] = i;
+        else
+            index.OtherRows.push_back(i);
+    }
 }
 
 void TColorRule::BuildSpanTable(const TCMStringList &entries, bool lineEnd)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -39,6 +40,17 @@ struct TKeywordRow
 {
     QString Keyword; // upper case unless the rule is case-sensitive
     TColor Color = clRed;
+};
+
+// The keyword rows grouped by their first character, so that a scan can visit each character
+// of a text once: the rows starting with ASCII character c are Rows[Start[c]] up to
+// Rows[Start[c + 1]], each group in table order; rows starting with another character are in
+// OtherRows.
+struct TKeywordIndex
+{
+    std::array<int, 129> Start{};
+    std::vector<int> Rows;
+    std::vector<int> OtherRows;
 };
 
 // One row of a rule's span table: markers of at most six characters and the colours.
@@ -122,6 +134,7 @@ public:
     // Whether a property changed since the tables were last prepared.
     bool NeedsTables() const { return TablesStale; }
     const std::vector<TKeywordRow> &KeywordTable() const { return KeywordRows; }
+    const TKeywordIndex &KeywordIndex() const { return KeywordRowIndex; }
     const TBegEndList &SpanTable() const { return SpanRows; }
 
     // Writes the settings that differ from a new rule's (the drawing type always) into the list.
@@ -132,6 +145,7 @@ public:
 
 private:
     void BuildKeywordTable();
+    void BuildKeywordIndex();
     void BuildSpanTable(const TCMStringList &entries, bool lineEnd);
 
     quint8 Priority = 0;
@@ -154,6 +168,7 @@ private:
     QString RuleName;
 
     std::vector<TKeywordRow> KeywordRows;
+    TKeywordIndex KeywordRowIndex;
     TBegEndList SpanRows;
     bool TablesStale = true;
 };

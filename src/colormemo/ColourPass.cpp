@@ -210,34 +210,80 @@ QStringView TColourPass::UpperText()
 
 void TColourPass::ScanKeywords(const TColorRule &rule)
 {
-    if (rule.KeywordTable().empty())
+    // Every keyword's occurrences are found left to right, the next search starting behind the
+    // last occurrence; one walk over the text serves all keywords of the rule, looking only at
+    // those that start with the character at hand.
+    const std::vector<TKeywordRow> &table = rule.KeywordTable();
+    if (table.empty())
         return;
     const QStringView search = rule.KeyCase() ? In.Text : UpperText();
+    const TKeywordIndex &index = rule.KeywordIndex();
     const int length = int(search.size());
+    NextSearch.assign(table.size(), 0);
+    Found.clear();
+    for (int pos = 0; pos < length; ++pos) {
+        const char16_t c = search[pos].unicode();
+        const int *first = c < 128 ? index.Rows.data() + index.Start[c] : index.OtherRows.data();
+        const int *last = c < 128 ? index.Rows.data() + index.Start[c + 1]
+                                  : first + index.OtherRows.size();
+        for (const int *row = first; row != last; ++row) {
+            const QString &keyword = table[size_t(*row)].Keyword;
+            const int size = int(keyword.size());
+            if (pos < NextSearch[size_t(*row)] || size > length - pos)
+                continue;
+            // The first character matches by the index; most candidates differ soon after.
+            const QChar *text = search.data() + pos;
+            const QChar *key = keyword.constData();
+            int same = 1;
+            while (same < size && text[same] == key[same])
+                ++same;
+            if (same < size)
+                continue;
+            NextSearch[size_t(*row)] = pos + size;
+            if (rule.PartWord() || IsWholeWord(pos, size))
+                Found.push_back({*row, pos});
+        }
+    }
+    AddKeywordMatches(rule);
+}
+
+bool TColourPass::IsWholeWord(int pos, int size) const
+{
+    // Outside the scanned text counts as a non-keyword character.
+    return (pos == 0 || !IsKeywordChar(In.Text[pos - 1]))
+           && (pos + size >= In.Text.size() || !IsKeywordChar(In.Text[pos + size]));
+}
+
+void TColourPass::AddKeywordMatches(const TColorRule &rule)
+{
+    // Matches go into the order keyword by keyword, each keyword's from left to right: a
+    // stable counting sort of the walk's finds by their row.
+    const std::vector<TKeywordRow> &table = rule.KeywordTable();
+    RowStart.assign(table.size() + 1, 0);
+    for (const TKeywordFind &find : Found)
+        ++RowStart[size_t(find.Row) + 1];
+    for (size_t row = 1; row < RowStart.size(); ++row)
+        RowStart[row] += RowStart[row - 1];
+    Sorted.resize(Found.size());
+    for (const TKeywordFind &find : Found)
+        Sorted[size_t(RowStart[size_t(find.Row)]++)] = find;
+
     const quint8 priority = rule.IsHotspot() ? HotSpotTextPriority : rule.ZOrder();
     const TFontStyles style = In.FontStyle | rule.FontStyle();
-    for (const TKeywordRow &row : rule.KeywordTable()) {
-        const int size = int(row.Keyword.size());
-        int pos = FindText(search, row.Keyword, 0);
-        while (pos >= 0) {
-            // Outside the scanned text counts as a non-keyword character.
-            const bool whole = (pos == 0 || !IsKeywordChar(In.Text[pos - 1]))
-                               && (pos + size >= length || !IsKeywordChar(In.Text[pos + size]));
-            if (rule.PartWord() || whole) {
-                const int start = In.TextStart + pos;
-                AddMatch(start,
-                         start + size - 1,
-                         row.Color,
-                         rule.KeyBrushColor(),
-                         priority,
-                         true,
-                         style,
-                         rule.IgnoreOtherRules());
-                if (rule.IsHotspot())
-                    HotList.Add(start, start + size - 1);
-            }
-            pos = FindText(search, row.Keyword, pos + size);
-        }
+    for (const TKeywordFind &find : Sorted) {
+        const TKeywordRow &row = table[size_t(find.Row)];
+        const int start = In.TextStart + find.Pos;
+        const int end = start + int(row.Keyword.size()) - 1;
+        AddMatch(start,
+                 end,
+                 row.Color,
+                 rule.KeyBrushColor(),
+                 priority,
+                 true,
+                 style,
+                 rule.IgnoreOtherRules());
+        if (rule.IsHotspot())
+            HotList.Add(start, end);
     }
 }
 

@@ -147,6 +147,8 @@ private:
     void AddDefaultRecord();
     void ScanHotSpotMarkers(const THotSpot &hotSpot);
     void ScanKeywords(const TColorRule &rule);
+    bool IsWholeWord(int pos, int size) const;
+    void AddKeywordMatches(const TColorRule &rule);
     void ScanSpans(const TColorRule &rule, const TOpenSpan *carried);
     void LookBack(const TDrawRules &rules, const TColourView &view);
     QStringView UpperText();
@@ -175,6 +177,17 @@ private:
     int CoverageStart = 0;
     int CoverageEnd = -1;
     std::vector<QChar> Upper;
+    // Keyword scan: per row where its next occurrence may start; occurrences as found, and
+    // sorted by row.
+    struct TKeywordFind
+    {
+        int Row = 0;
+        int Pos = 0;
+    };
+    std::vector<int> NextSearch;
+    std::vector<TKeywordFind> Found;
+    std::vector<TKeywordFind> Sorted;
+    std::vector<int> RowStart;
     bool UpperValid = false;
     // Spans of begin/end rules still open at the scanned text's start (cmoCalcFullBegEnds).
     struct TOpenSpan
