@@ -116,6 +116,13 @@ TEST_F(ColourPassTest, EqualPrioritiesLetTheLaterRuleWin)
     EXPECT_EQ(Colour(), "abc@0:red");
 }
 
+TEST_F(ColourPassTest, WithinARuleTheLaterKeywordWinsWhereMatchesOverlap)
+{
+    SetLines({"ab xab"});
+    KeywordRule({"b;green", "ab;red"}, clBlue, 3).SetPartWord(true);
+    EXPECT_EQ(Colour(), "ab@0:red | ab@4:red");
+}
+
 TEST_F(ColourPassTest, OverlappingMatchesCutEachOtherIntoRunsByPriority)
 {
     SetLines({"p { color: red; }"});
