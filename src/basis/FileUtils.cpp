@@ -52,7 +52,7 @@ QString BackupFileName(const QString &fileName)
 
 void MakeBackup(const QString &fileName)
 {
-    if (!QFileInfo::exists(fileName))
+    if (!QFileInfo(fileName).isFile())
         return;
     QFile file(fileName);
     if (IsReadOnlyFile(fileName))

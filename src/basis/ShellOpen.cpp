@@ -11,10 +11,31 @@
 
 namespace {
 
+// "http://…", "https://…", "mailto:…": addresses that the desktop opens, not files.
+bool IsWebAddress(const QString &target)
+{
+    static const QStringList Schemes = {"http://", "https://", "ftp://", "mailto:"};
+    for (const QString &scheme : Schemes) {
+        if (target.startsWith(scheme, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// A name may come enclosed in double quotes, as the shell accepts it.
+QString Unquoted(const QString &name)
+{
+    if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"'))
+        return name.mid(1, name.size() - 2);
+    return name;
+}
+
 std::function<bool(const QString &)> &DocumentOpener()
 {
-    static std::function<bool(const QString &)> opener = [](const QString &file) {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+    static std::function<bool(const QString &)> opener = [](const QString &target) {
+        if (IsWebAddress(target))
+            return QDesktopServices::openUrl(QUrl(target));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(target).absoluteFilePath()));
     };
     return opener;
 }
@@ -42,10 +63,15 @@ int StartProgram(const QFileInfo &program, const QString &parameters, const QStr
     return ShellSuccess;
 }
 
-int OpenTarget(const QString &file, const QString &parameters, const QString &directory)
+int OpenTarget(const QString &quotedFile, const QString &parameters, const QString &directory)
 {
     if (!directory.isEmpty() && !QFileInfo(directory).isDir())
         return ShellPathNotFound;
+    const QString file = Unquoted(quotedFile);
+    if (IsWebAddress(file))
+        return DocumentOpener()(file) ? ShellSuccess : ShellNoAssociation;
+    if (file.isEmpty())
+        return ShellFileNotFound;
     const QString resolved = ResolveProgram(file, directory);
     if (resolved.isEmpty())
         return ShellFileNotFound;

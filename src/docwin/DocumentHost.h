@@ -4,6 +4,9 @@
 
 class TFHTMLFrame;
 
+// The outside programs of the "&Datei" menus.
+enum class TExternalTool { Calculator, Explorer, CommandPrompt, TextEditor };
+
 // What a document window needs from the main frame. The frame implements it and installs
 // itself with SetDocumentHost; the windows reach it through DocumentHost().
 class TDocumentHost
@@ -25,6 +28,10 @@ public:
     virtual void OpenRecentFile(int slot) = 0;
     virtual void SaveAllDocuments() = 0;
     virtual void CloseAllDocuments() = 0;
+    virtual void ExternalToolCommand(TExternalTool tool) = 0;
+    // The editor font command; applies a confirmed font to every window.
+    virtual void FontCommand() = 0;
+    virtual void ProductInfoCommand() = 0;
 
     // Status bar panels 0..3 of the frame.
     virtual void SetStatusText(int panel, const QString &text) = 0;

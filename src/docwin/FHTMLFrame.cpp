@@ -1,16 +1,240 @@
 #include "FHTMLFrame.h"
 
+#include "AppSettings.h"
+#include "ColorMemo.h"
+#include "DocumentHost.h"
+#include "DocumentMenus.h"
+#include "DocumentText.h"
+#include "FileUtils.h"
+#include "PlainTextEditControl.h"
+#include "Prompter.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
 
 TFHTMLFrame::TFHTMLFrame(QWidget *parent)
     : QWidget(parent)
-{}
+{
+    JumpMarks.fill(-1);
+    FileNameValue = "(noname)";
+    Timer1.setObjectName("Timer1");
+    Timer1.setInterval(50);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TFHTMLFrame::StartupStep);
+    TimerUndo.setObjectName("TimerUndo");
+    TimerUndo.setInterval(2000);
+}
+
+TFHTMLFrame::~TFHTMLFrame() = default;
+
+QStackedWidget *TFHTMLFrame::CreateEditors(void (*applySettings)(TColorMemo &))
+{
+    Notebook1 = new QStackedWidget(this);
+    Notebook1->setObjectName("Notebook1");
+    ColorMemo = new TColorMemo(Notebook1);
+    ColorMemo->setObjectName("MemoColor");
+    applySettings(*ColorMemo);
+    PlainMemo = new QPlainTextEdit(Notebook1);
+    PlainMemo->setObjectName("MemoSW");
+    PlainMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    PlainMemo->setTabChangesFocus(false);
+    Notebook1->addWidget(ColorMemo);
+    Notebook1->addWidget(PlainMemo);
+    Notebook1->setCurrentIndex(0);
+    ColorControl = new TPlainTextEditControl(ColorMemo);
+    PlainControl = new TPlainTextEditControl(PlainMemo);
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(ColorMemo), PlainMemo}) {
+        editor->installEventFilter(this);
+        editor->viewport()->installEventFilter(this);
+    }
+    ApplyEditorFont();
+    return Notebook1;
+}
+
+TEditControl &TFHTMLFrame::ActiveEditor() const
+{
+    return IsColourView() ? *static_cast<TEditControl *>(ColorControl) : *PlainControl;
+}
+
+QPlainTextEdit *TFHTMLFrame::ActiveEditorWidget() const
+{
+    return IsColourView() ? static_cast<QPlainTextEdit *>(ColorMemo) : PlainMemo;
+}
+
+bool TFHTMLFrame::IsColourView() const
+{
+    return Notebook1->currentIndex() == 0;
+}
+
+void TFHTMLFrame::SetActiveEditorToColour(bool colour)
+{
+    Notebook1->setCurrentIndex(colour ? 0 : 1);
+}
+
+QString TFHTMLFrame::EditorText() const
+{
+    return ActiveEditor().Text();
+}
+
+bool TFHTMLFrame::IsModified() const
+{
+    return ActiveEditor().Modified();
+}
+
+void TFHTMLFrame::SetFileName(const QString &fileName)
+{
+    FileNameValue = fileName;
+    const TSplitFileName parts = SplitFileName(fileName);
+    FileDirValue = parts.Dir;
+    FileBaseValue = parts.Base;
+    FileExtValue = parts.Ext;
+}
+
+void TFHTMLFrame::ApplyEditorFont()
+{
+    QFont font = EditorFontOfSettings();
+    // Ligatures would join characters that the colour runs paint one by one.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    const QColor color = BgrToColor(Settings().EditorSchriftFarbe);
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(ColorMemo), PlainMemo}) {
+        editor->setFont(font);
+        QPalette palette = editor->palette();
+        palette.setColor(QPalette::Text, color);
+        editor->setPalette(palette);
+    }
+}
+
+void TFHTMLFrame::ApplyUndoTimer() {}
+
+bool TFHTMLFrame::ReadDocumentFile(const QString &path, QString &text)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TTextReadResult result = ReadTextFile(path);
+    QApplication::restoreOverrideCursor();
+    if (!result.Ok) {
+        ShowError("Fehler", result.Error);
+        return false;
+    }
+    text = std::move(result.Text);
+    Format = result.Format;
+    return true;
+}
+
+bool TFHTMLFrame::WriteDocumentFile(const QString &path, const QByteArray &bytes)
+{
+    if (Settings().AutoSave)
+        MakeBackup(path);
+    const QString error = WriteFileAtomically(path, bytes);
+    if (!error.isEmpty()) {
+        ShowError("Fehler", error);
+        return false;
+    }
+    return true;
+}
+
+void TFHTMLFrame::ShowLoadedText(const QString &text, const TTextFormat &format)
+{
+    Format = format;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ActiveEditor().SetText(text);
+    QApplication::restoreOverrideCursor();
+    ActiveEditor().SetSelStart(0);
+}
+
+void TFHTMLFrame::SetLoadedCaption()
+{
+    setWindowTitle(Settings().CaptionMitVollemNamen ? FileNameValue : FileBaseValue + FileExtValue);
+}
+
+void TFHTMLFrame::MarkSaved()
+{
+    ActiveEditor().SetModified(false);
+    if (DocumentHost())
+        DocumentHost()->SetStatusText(1, QString());
+}
+
+void TFHTMLFrame::ShowCaretLine()
+{
+    if (!DocumentHost())
+        return;
+    const TEditControl &editor = ActiveEditor();
+    DocumentHost()->SetStatusText(0,
+                                  "Zeile: "
+                                      + QString::number(editor.LineFromChar(editor.SelStart()) + 1));
+}
+
+void TFHTMLFrame::RefreshRecentFileMenu()
+{
+    if (RecentItems.Separator)
+        RefreshRecentFileItems(RecentItems);
+}
+
+void TFHTMLFrame::FormActivate()
+{
+    if (DocumentHost())
+        DocumentHost()->NoteActiveDocument(this, FileNameValue, IsModified());
+    RefreshRecentFileMenu();
+}
+
+void TFHTMLFrame::HandleDocCommand(TDocCommand command)
+{
+    switch (command) {
+    case TDocCommand::DocSave:
+    case TDocCommand::DocSaveQuiet:
+        SaveDocument();
+        break;
+    case TDocCommand::DocSaveAs:
+        SaveDocumentAs();
+        break;
+    case TDocCommand::DocClose:
+    case TDocCommand::DocCloseAlt1:
+    case TDocCommand::DocCloseAlt2:
+        (parentWidget() ? parentWidget() : this)->close();
+        break;
+    case TDocCommand::DocCut:
+        ActiveEditor().CutToClipboard();
+        break;
+    case TDocCommand::DocCopy:
+        ActiveEditor().CopyToClipboard();
+        break;
+    case TDocCommand::DocPaste:
+        ActiveEditor().PasteFromClipboard();
+        break;
+    default:
+        break;
+    }
+}
+
+bool TFHTMLFrame::CloseQuery()
+{
+    bool allowed = true;
+    if (IsModified()) {
+        const TYesNoCancel answer = Prompter().AskYesNoCancel("Bestätigen",
+                                                              SaveChangesQuestion(FileNameValue));
+        if (answer == TYesNoCancel::Cancel)
+            allowed = false;
+        else if (answer == TYesNoCancel::Yes && FileNameValue != NoName)
+            SaveDocument();
+        else if (answer == TYesNoCancel::Yes)
+            SaveDocumentAs();
+    }
+    // The frame hears of every close query, also of a refused one.
+    if (DocumentHost())
+        DocumentHost()->NoteDocumentClosed(this);
+    return allowed;
+}
 
 void TFHTMLFrame::CloseWithoutQuery()
 {
     QueryDone = true;
-    QWidget *window = parentWidget() ? parentWidget() : this;
-    window->close();
+    (parentWidget() ? parentWidget() : this)->close();
     QueryDone = false;
 }
 
@@ -20,4 +244,22 @@ void TFHTMLFrame::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void TFHTMLFrame::ShowWindow()
+{
+    show();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(parentWidget())) {
+        sub->show();
+        if (sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+    }
+    raise();
+}
+
+void TFHTMLFrame::StartupStep()
+{
+    Timer1.stop();
+    ActiveEditor().SetSelStart(0);
+    ActiveEditorWidget()->setFocus();
 }

@@ -1,11 +1,22 @@
 #pragma once
 
 #include "DocCommand.h"
+#include "EditControl.h"
+#include "RecentFileMenu.h"
+#include "TextFile.h"
 
 #include <QList>
+#include <QSet>
+#include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 class QMenu;
+class QPlainTextEdit;
+class QStackedWidget;
+class TColorMemo;
+class TPlainTextEditControl;
 
 // A menu of a document window with the group index by which it merges into the frame's bar.
 struct TMergedMenu
@@ -18,47 +29,128 @@ struct TMergedMenu
 inline constexpr int HtmlDocKind = 1;
 inline constexpr int CssDocKind = 2;
 
-// The base of both document windows: what the frame needs to know of every window.
+// The base of both document windows: the two editors (colour view and plain view) of which one
+// holds the document, the file name, loading and saving, the close query, activation, the status
+// line and the commands the frame relays.
 class TFHTMLFrame : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit TFHTMLFrame(QWidget *parent = nullptr);
+    ~TFHTMLFrame() override;
 
     int DocKind() const { return Kind; }
     void SetDocKind(int kind) { Kind = kind; }
     const QString &DocFileName() const { return FileNameOfDoc; }
     void SetDocFileName(const QString &fileName) { FileNameOfDoc = fileName; }
 
+    // The editor that holds the document now, and its widget.
+    TEditControl &ActiveEditor() const;
+    QPlainTextEdit *ActiveEditorWidget() const;
+    TColorMemo *MemoColor() const { return ColorMemo; }
+    QPlainTextEdit *MemoSW() const { return PlainMemo; }
+    bool IsColourView() const;
+    // Full path of the file, or "noname".
+    const QString &FileName() const { return FileNameValue; }
+    const QString &FileDir() const { return FileDirValue; }
+    const QString &FileBase() const { return FileBaseValue; }
+    const QString &FileExt() const { return FileExtValue; }
+    // How the file is stored (code page, line breaks); saving keeps it.
+    const TTextFormat &FileFormat() const { return Format; }
+    std::array<int, 10> JumpMarks;
+
     // Switches between the colour editor (true) and the plain editor.
     virtual void SetColourView(bool colour) = 0;
+    // Saves under FileName, or asks for a name.
+    virtual void SaveDocument() = 0;
+    virtual void SaveDocumentAs() = 0;
     // Takes over the undo settings for the window's snapshot timer.
-    virtual void ApplyUndoTimer() = 0;
+    virtual void ApplyUndoTimer();
     // Gives both editors the editor font of the settings.
-    virtual void ApplyEditorFont() = 0;
+    virtual void ApplyEditorFont();
     // A command relayed by the frame's toolbar.
-    virtual void HandleDocCommand(TDocCommand command) = 0;
+    virtual void HandleDocCommand(TDocCommand command);
     // The window's own save command ("&Speichern...").
-    virtual void SaveCommand() = 0;
+    virtual void SaveCommand() { SaveDocument(); }
     // Asks about unsaved changes; false keeps the window open. Reports the closing to the
     // frame in every case.
-    virtual bool CloseQuery() = 0;
+    virtual bool CloseQuery();
     // True while the document has unsaved changes.
-    virtual bool IsModified() const = 0;
+    virtual bool IsModified() const;
     // The window's menus that merge into the frame's menu bar while it is active.
-    virtual QList<TMergedMenu> MergedMenus() const = 0;
+    virtual QList<TMergedMenu> MergedMenus() const { return Menus; }
     // Rebuilds the window's own recent-file items.
-    virtual void RefreshRecentFileMenu() = 0;
-
+    virtual void RefreshRecentFileMenu();
+    // The window became the active one: tells the frame and rebuilds the recent items.
+    virtual void FormActivate();
     // Closes the window without asking again (the close query already ran).
     void CloseWithoutQuery();
+    // Shows the window (inside its MDI frame) and brings it to the front.
+    void ShowWindow();
 
 protected:
+    // Puts the views' page container into the window's layout (the HTML window nests it in a
+    // tab); creates both editors with the given control settings.
+    QStackedWidget *CreateEditors(void (*applySettings)(TColorMemo &));
+    // FileName and its parts from a path; "noname" keeps empty parts.
+    void SetFileName(const QString &fileName);
+    // Reads a file; shows the reason and returns false when it cannot be read.
+    bool ReadDocumentFile(const QString &path, QString &text);
+    // Writes the file (backup first when the settings ask for it); shows the reason and keeps
+    // the document modified when it fails.
+    bool WriteDocumentFile(const QString &path, const QByteArray &bytes);
+    // Puts a loaded text into the active editor: caret at the start, not modified.
+    void ShowLoadedText(const QString &text, const TTextFormat &format);
+    void SetFormat(const TTextFormat &format) { Format = format; }
+    // The caption after loading: the full path or the name with extension, by the settings.
+    void SetLoadedCaption();
+    // Not modified, and the frame's "geändert" panel emptied.
+    void MarkSaved();
+    // Shows the caret's line number in the frame's status bar.
+    void ShowCaretLine();
+    void SetActiveEditorToColour(bool colour);
+    // Text of the active editor.
+    QString EditorText() const;
+
+    // Menus: the window's own, and the shared parts of "&Datei" and "&Ansicht".
+    void AddMergedMenu(QMenu *menu, int groupIndex);
+    QMenu *CreateFileMenu();
+    QMenu *CreateViewMenu(bool withBrowserItems);
+    // Remembers the shortcuts of the window's menus, so the editors leave those keys to them.
+    void CollectMenuShortcuts();
+
+    // Key handling shared by both editors.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    virtual void EditorKeyDown(QKeyEvent *event);
+    virtual void EditorKeyUp(QKeyEvent *event);
+    // The start-up step after opening: caret to the start, focus to the editor.
+    virtual void StartupStep();
     void closeEvent(QCloseEvent *event) override;
 
+    QTimer Timer1;
+    QTimer TimerUndo;
+
 private:
+    void ConnectFileMenu(QMenu *menu);
+    void ConnectViewMenu(QMenu *menu);
+    void ToggleWordWrap(bool wrap);
+    bool IsMenuShortcut(QKeyEvent *event) const;
+
     int Kind = 0;
     QString FileNameOfDoc;
     bool QueryDone = false;
+    QString FileNameValue;
+    QString FileDirValue;
+    QString FileBaseValue;
+    QString FileExtValue;
+    TTextFormat Format;
+    TColorMemo *ColorMemo = nullptr;
+    QPlainTextEdit *PlainMemo = nullptr;
+    TPlainTextEditControl *ColorControl = nullptr;
+    TPlainTextEditControl *PlainControl = nullptr;
+    QStackedWidget *Notebook1 = nullptr;
+    QList<TMergedMenu> Menus;
+    TRecentFileItems RecentItems;
+    QSet<QKeyCombination> MenuShortcuts;
 };

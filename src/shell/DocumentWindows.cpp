@@ -1,10 +1,58 @@
-// Creation of the two kinds of document window.
-#include "FHTMLFrame.h"
+// Creation of the two kinds of document window, and the commands the frame offers them.
 #include "FMain.h"
 
-TFHTMLFrame *TFMain::CreateDocumentWindow(bool)
+#include "AppSettings.h"
+#include "FStart.h"
+#include "MDI_CSS2.h"
+#include "MDITagra2.h"
+#include "Prompter.h"
+#include "SettingsStore.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+TFHTMLFrame *TFMain::CreateDocumentWindow(bool html)
 {
-    return nullptr;
+    TFHTMLFrame *window = html ? static_cast<TFHTMLFrame *>(new TFMDITagra2) : new TFMDI_CSS2;
+    QMdiSubWindow *sub = Area->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->resize(Area->viewport()->size() * 3 / 4);
+    return window;
 }
 
-void TFMain::OpenDocumentInWindow(TFHTMLFrame *, const QString &, int) {}
+bool TFMain::OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode)
+{
+    if (auto *html = qobject_cast<TFMDITagra2 *>(window))
+        return html->OpenDocument(fileName, openMode == 1 || openMode == 2, openMode == 1,
+                                  openMode == 4);
+    if (auto *css = qobject_cast<TFMDI_CSS2 *>(window))
+        return css->OpenDocument(fileName, openMode == 5);
+    return false;
+}
+
+void TFMain::ApplyEditorFontToAll()
+{
+    for (TFHTMLFrame *window : DocumentWindows())
+        window->ApplyEditorFont();
+}
+
+void TFMain::FontCommand()
+{
+    QFont initial = EditorFontOfSettings();
+    const std::optional<QFont> chosen = Prompter().AskFont(initial);
+    if (!chosen)
+        return;
+    TSettings &s = Settings();
+    s.EditorSchriftName = chosen->family();
+    s.EditorSchriftGroesse = chosen->pointSize();
+    // Only exactly bold counts as bold: bold italic is stored as not bold.
+    s.EditorSchriftBold = chosen->bold() && !chosen->italic();
+    SaveSettings(geometry());
+    ApplyEditorFontToAll();
+}
+
+void TFMain::ProductInfoCommand()
+{
+    TFStart dialog(this);
+    dialog.exec();
+}

@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "FHTMLFrame.h"
+#include "ExternalTools.h"
 #include "FileUtils.h"
 #include "FrameMenus.h"
 #include "ProgramPaths.h"
@@ -56,7 +57,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     CreateMenus();
     CreateStatusBar();
     CreateHiddenComponents();
-    connect(Area, &QMdiArea::subWindowActivated, this, &TFMain::ComposeMenuBar);
+    connect(Area, &QMdiArea::subWindowActivated, this, &TFMain::ActivateDocument);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(100);
     Timer1.setSingleShot(true);
@@ -126,8 +127,8 @@ void TFMain::CreateToolbar()
     field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(field);
     // The help button has no hint and sits at the right edge.
-    QToolButton *help = AddToolButton("BnKXHelp", TGlyph::Help, QString());
-    Q_UNUSED(help);
+    connect(AddToolButton("BnKXHelp", TGlyph::Help, QString()), &QToolButton::clicked, this,
+            &OpenOnlineHelp);
 }
 
 QToolButton *TFMain::AddToolButton(const char *name, TGlyph glyph, const QString &hint)
@@ -190,6 +191,12 @@ void TFMain::ConnectMenuItems()
     on("MnSetMemoColor", [this] { SetEditorKind(true); });
     on("MnSerMemoSW", [this] { SetEditorKind(false); });
     on("MnDateilisteloeschen", &TFMain::MnDateilisteloeschenClick);
+    on("MnTaschenrechner", [this] { ExternalToolCommand(TExternalTool::Calculator); });
+    on("MnExplorer", [this] { ExternalToolCommand(TExternalTool::Explorer); });
+    on("MnNotepad", [this] { ExternalToolCommand(TExternalTool::TextEditor); });
+    on("MnDOSEbene", [this] { ExternalToolCommand(TExternalTool::CommandPrompt); });
+    on("MnSchrift", &TFMain::FontCommand);
+    on("MnProduktInfo", &TFMain::ProductInfoCommand);
     on("MnVorherigesFenster", [this] { Area->activatePreviousSubWindow(); });
     on("MnNaechstesFenster", [this] { Area->activateNextSubWindow(); });
     on("MnFensterTeilen", &TFMain::TileHorizontally);
@@ -356,6 +363,15 @@ void TFMain::NoteDocumentClosed(TFHTMLFrame *window)
     AddRecentFile(window->DocFileName());
     RefreshRecentFileMenu();
     SetStatusText(1, QString());
+}
+
+void TFMain::ActivateDocument(QMdiSubWindow *sub)
+{
+    ComposeMenuBar();
+    if (sub) {
+        if (auto *window = qobject_cast<TFHTMLFrame *>(sub->widget()))
+            window->FormActivate();
+    }
 }
 
 void TFMain::ComposeMenuBar()

@@ -38,6 +38,9 @@ public:
     void OpenRecentFile(int slot) override;
     void SaveAllDocuments() override;
     void CloseAllDocuments() override;
+    void ExternalToolCommand(TExternalTool tool) override;
+    void FontCommand() override;
+    void ProductInfoCommand() override;
     void SetStatusText(int panel, const QString &text) override;
     QString MainHtml() const override;
     void SetMainHtml(const QString &fileName) override;
@@ -84,7 +87,9 @@ private:
     bool ChildrenAllowClosing();
     void BnSaveFileClick();
     TFHTMLFrame *CreateDocumentWindow(bool html);
-    void OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode);
+    bool OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode);
+    void ApplyEditorFontToAll();
+    void ActivateDocument(QMdiSubWindow *sub);
     void OpenWithCompanion(const QString &fileName);
     QList<bool> MinimizedChildren() const;
 

@@ -117,9 +117,11 @@ void TFMain::OpenDocumentWindow(const QString &fileName, int openMode)
     }
     const bool html = OpensAsHtml(SplitFileName(fileName).Ext, openMode);
     TFHTMLFrame *window = CreateDocumentWindow(html);
-    if (!window)
+    // A file that cannot be read gets its message and no window.
+    if (!OpenDocumentInWindow(window, fileName, openMode)) {
+        delete window->parentWidget();
         return;
-    OpenDocumentInWindow(window, fileName, openMode);
+    }
     window->SetDocFileName(fileName);
     window->SetDocKind(html ? HtmlDocKind : CssDocKind);
 }

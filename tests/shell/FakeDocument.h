@@ -23,6 +23,8 @@ public:
     void ApplyEditorFont() override {}
     void HandleDocCommand(TDocCommand command) override { Commands << command; }
     void SaveCommand() override { ++Saves; }
+    void SaveDocument() override { ++Saves; }
+    void SaveDocumentAs() override {}
     bool CloseQuery() override
     {
         ++Queries;
@@ -38,6 +40,7 @@ public:
         return menus;
     }
     void RefreshRecentFileMenu() override {}
+    void FormActivate() override {}
 
     QList<bool> ColourViews;
     QList<TDocCommand> Commands;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TextFile.h"
+
+#include <QString>
+
+// Conversions between a document window's editor text and the file it is stored in.
+
+// The name of a document that has no file yet.
+inline const QString NoName = QStringLiteral("noname");
+
+// The HTML window's file text: umlauts as character references outside the script blocks,
+// characters the file's code page cannot hold as numeric references, and a line break at the
+// end unless the text already ends with one.
+QString HtmlFileText(const QString &text, TTextEncoding encoding);
+// The CSS window's file text: every line ended by a line break (an empty text stays empty).
+QString CssFileText(const QString &text);
+// Characters that ANSI cannot hold as numeric character references ("&#8364;" style).
+QString NumericReferencesForNonAnsi(const QString &text);
+
+// The HTML window's text after loading: tabs become one blank outside the script blocks.
+QString HtmlTextAfterLoading(const QString &text);
+// Tabs become three blanks outside the script blocks (CSS colour view, reload, last version).
+QString TabsToThreeBlanks(const QString &text);
+
+// The "Speichern unter" confirmation for an existing file.
+QString ReplaceQuestion(const QString &baseName, const QString &extension);
+// The close question for a modified document.
+QString SaveChangesQuestion(const QString &fileName);

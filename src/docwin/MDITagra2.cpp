@@ -1,0 +1,256 @@
+#include "MDITagra2.h"
+
+#include "AppSettings.h"
+#include "ColorMemo.h"
+#include "ColorMemoPresets.h"
+#include "DocumentHost.h"
+#include "DocumentText.h"
+#include "FileUtils.h"
+#include "MenuBuilder.h"
+#include "Prompter.h"
+#include "Skeletons.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWebEngineView>
+
+namespace {
+
+const QString HtmlFilter = QStringLiteral(
+    "HTML-Dateien (*.xhtml;*.html;*.htm)|*.xhtml;*.html;*.htm|Alle Dateien (*.*)|*.*");
+const QString PhpFilter = QStringLiteral(
+    "PHP-Dateien (*.php)|*.php|HTML-Dateien (*.xhtml;*.html;*.htm)|*.xhtml;*.html;*.htm|Alle "
+    "Dateien (*.*)|*.*");
+const QString HtmlMask = QStringLiteral("*.xhtml;*.html;*.htm");
+
+} // namespace
+
+TFMDITagra2::TFMDITagra2(QWidget *parent)
+    : TFHTMLFrame(parent)
+{
+    setObjectName("FMDITagra2");
+    Tabs = new QTabWidget(this);
+    Tabs->setObjectName("MainTab");
+    Tabs->setTabPosition(QTabWidget::South);
+    auto *tabSheet1 = new QWidget(Tabs);
+    tabSheet1->setObjectName("TabSheet1");
+    auto *editorLayout = new QVBoxLayout(tabSheet1);
+    editorLayout->setContentsMargins(0, 0, 0, 0);
+    editorLayout->addWidget(CreateEditors(&ApplyHtmlWindowSettings));
+    TabSheet2 = new QWidget(Tabs);
+    TabSheet2->setObjectName("TabSheet2");
+    Tabs->addTab(tabSheet1, "Editor");
+    Tabs->addTab(TabSheet2, "Webbrowser");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Tabs);
+    connect(Tabs, &QTabWidget::currentChanged, this, &TFMDITagra2::MainTabChange);
+    SaveFilter = HtmlFilter;
+    SaveMask = HtmlMask;
+    CreateMenus();
+    ApplyUndoTimer();
+}
+
+void TFMDITagra2::CreateMenus()
+{
+    CreateFileMenu();
+    QMenu *view = CreateViewMenu(true);
+    connect(view->findChild<QAction *>("MnQuellcode"),
+            &QAction::triggered,
+            this,
+            &TFMDITagra2::ShowSource);
+    connect(view->findChild<QAction *>("MnBrowser"),
+            &QAction::triggered,
+            this,
+            &TFMDITagra2::ShowBrowser);
+    QMenu *help = CreateMenu(this,
+                             "MnHilfe",
+                             "&Hilfe",
+                             "Menü dient zum Anzeigen von Hilfeinformationen",
+                             900,
+                             9);
+    QAction *info = help->addAction("Produkt &Info...");
+    info->setObjectName("MnProduktInfo");
+    connect(info, &QAction::triggered, this, [] {
+        if (DocumentHost())
+            DocumentHost()->ProductInfoCommand();
+    });
+    AddMergedMenu(help, 9);
+    CollectMenuShortcuts();
+}
+
+bool TFMDITagra2::OpenDocument(const QString &fileName,
+                               bool isXhtml,
+                               bool newWithStylesheet,
+                               bool isPhp)
+{
+    IsXhtml = isXhtml;
+    NewWithStylesheet = newWithStylesheet;
+    IsPhp = isPhp;
+    SetFileName(fileName);
+    if (QFileInfo::exists(fileName)) {
+        if (!LoadFile(fileName))
+            return false;
+    } else {
+        ActiveEditor().SetText(QString());
+        SetFileName(NoName);
+        setWindowTitle(NoName);
+    }
+    RefreshRecentFileMenu();
+    ShowWindow();
+    Timer1.start();
+    return true;
+}
+
+bool TFMDITagra2::LoadFile(const QString &path)
+{
+    QString text;
+    if (!ReadDocumentFile(path, text))
+        return false;
+    // Tabs become blanks in the colour view, except inside the first script blocks.
+    ShowLoadedText(HtmlTextAfterLoading(text), FileFormat());
+    SetLoadedCaption();
+    MarkSaved();
+    return true;
+}
+
+void TFMDITagra2::StartupStep()
+{
+    TFHTMLFrame::StartupStep();
+    if (NewWithStylesheet)
+        SaveDocumentAs();
+    NewWithStylesheet = false;
+}
+
+void TFMDITagra2::SaveDocument()
+{
+    if (FileName().isEmpty() || FileName() == NoName || IsReadOnlyFile(FileName())) {
+        ShowWindow();
+        SaveDocumentAs();
+        return;
+    }
+    const QString text = HtmlFileText(EditorText(), FileFormat().Encoding);
+    if (WriteDocumentFile(FileName(), EncodeText(text, FileFormat())))
+        MarkSaved();
+}
+
+void TFMDITagra2::SaveDocumentAs()
+{
+    TFileDialogOptions options;
+    options.Title = "Datei speichern unter";
+    options.InitialDir = Settings().EditorPfad;
+    options.FileName = FileName();
+    if (IsXhtml) {
+        options.DefaultExt = "xhtml";
+        SaveFilter = HtmlFilter;
+        SaveMask = HtmlMask;
+    } else if (IsPhp) {
+        options.DefaultExt = "php";
+        SaveFilter = PhpFilter;
+        SaveMask = "*.php";
+    } else {
+        SaveFilter = HtmlFilter;
+        SaveMask = HtmlMask;
+    }
+    options.Filter = SaveFilter;
+    const TFileDialogResult result = Prompter().AskSaveFileName(options);
+    if (!result.Accepted())
+        return;
+    const QString chosen = result.Files.first();
+    if (QFileInfo::exists(chosen) && !ConfirmReplace(chosen))
+        return;
+    SetFileName(chosen);
+    if (FileExt().isEmpty())
+        SetFileName(chosen + ".html");
+    setWindowTitle(FileBase() + FileExt());
+    SaveDocument();
+    SetDocFileName(FileName());
+    if (NewWithStylesheet)
+        AttachStylesheet(chosen);
+}
+
+bool TFMDITagra2::ConfirmReplace(const QString &path)
+{
+    const TSplitFileName parts = SplitFileName(path);
+    return AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext));
+}
+
+void TFMDITagra2::AttachStylesheet(const QString &chosenPath)
+{
+    const TSplitFileName parts = SplitFileName(chosenPath);
+    const QString stylesheet = parts.Dir + parts.Base + ".css";
+    AppendLines(ActiveEditor(), StylesheetPageLines(parts.Base + ".css"));
+    SaveDocument();
+    if (DocumentHost())
+        DocumentHost()->OpenCompanionStylesheet(FileName(), stylesheet);
+}
+
+void TFMDITagra2::SetColourView(bool colour)
+{
+    if (colour == IsColourView())
+        return;
+    if (colour) {
+        const bool modified = MemoSW()->document()->isModified();
+        SetActiveEditorToColour(true);
+        ActiveEditor().SetText(HtmlTextAfterLoading(MemoSW()->toPlainText()));
+        ActiveEditor().SetModified(modified);
+    } else {
+        const bool modified = IsModified();
+        const QString text = EditorText();
+        SetActiveEditorToColour(false);
+        ActiveEditor().SetText(text);
+        ActiveEditor().SetModified(modified);
+    }
+}
+
+void TFMDITagra2::MainTabChange(int index)
+{
+    if (index != 1)
+        return;
+    SaveDocument();
+    NavigateBrowser();
+}
+
+void TFMDITagra2::ShowBrowser()
+{
+    if (Tabs->currentIndex() == 1)
+        MainTabChange(1);
+    else
+        Tabs->setCurrentIndex(1);
+}
+
+void TFMDITagra2::ShowSource()
+{
+    Tabs->setCurrentIndex(0);
+}
+
+void TFMDITagra2::CreateBrowser()
+{
+    auto *layout = new QVBoxLayout(TabSheet2);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Browser = new QWebEngineView(TabSheet2);
+    Browser->setObjectName("WebBrowser1");
+    // The browser's own status bar: the address under the mouse, else the loading state.
+    BrowserStatus = new QLabel(TabSheet2);
+    BrowserStatus->setObjectName("WebBrowser1Status");
+    layout->addWidget(Browser, 1);
+    layout->addWidget(BrowserStatus);
+    connect(Browser->page(), &QWebEnginePage::linkHovered, BrowserStatus, &QLabel::setText);
+    connect(Browser, &QWebEngineView::loadFinished, BrowserStatus, [this](bool ok) {
+        BrowserStatus->setText(ok ? "Fertig" : "Fehler beim Laden");
+    });
+}
+
+void TFMDITagra2::NavigateBrowser()
+{
+    if (!Browser)
+        CreateBrowser();
+    Browser->setUrl(QUrl::fromLocalFile(FileName()));
+}

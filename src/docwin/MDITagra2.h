@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FHTMLFrame.h"
+
+class QLabel;
+class QTabWidget;
+class QWebEngineView;
+
+// The HTML document window: one HTML, XHTML or PHP page with the colour view, the plain view
+// and a browser tab that shows the saved page.
+class TFMDITagra2 : public TFHTMLFrame
+{
+    Q_OBJECT
+
+public:
+    explicit TFMDITagra2(QWidget *parent = nullptr);
+
+    // Loads the file when it exists, else starts an empty "noname" document. The flags decide
+    // the later "Speichern unter" (extension, filter, linked style sheet). False when the file
+    // exists but cannot be read (the reason was shown).
+    bool OpenDocument(const QString &fileName, bool isXhtml, bool newWithStylesheet, bool isPhp);
+    bool LoadFile(const QString &path);
+    void SaveDocument() override;
+    void SaveDocumentAs() override;
+    void SetColourView(bool colour) override;
+
+    // "&Browser": saves, shows the page in the browser tab. "Quellcode": back to the editor.
+    void ShowBrowser();
+    void ShowSource();
+    // The browser view, created the first time the browser tab is shown.
+    QWebEngineView *WebBrowser1() const { return Browser; }
+    QTabWidget *MainTab() const { return Tabs; }
+
+    bool NewWithStylesheet = false;
+    bool IsXhtml = false;
+    bool IsPhp = false;
+    QString SaveFilter;
+    QString SaveMask;
+
+protected:
+    void StartupStep() override;
+
+private:
+    void CreateMenus();
+    void MainTabChange(int index);
+    void NavigateBrowser();
+    void CreateBrowser();
+    bool ConfirmReplace(const QString &path);
+    void AttachStylesheet(const QString &chosenPath);
+
+    QTabWidget *Tabs = nullptr;
+    QWidget *TabSheet2 = nullptr;
+    QWebEngineView *Browser = nullptr;
+    QLabel *BrowserStatus = nullptr;
+};

@@ -1,0 +1,155 @@
+#include "MDI_CSS2.h"
+
+#include "AppSettings.h"
+#include "ColorMemo.h"
+#include "ColorMemoPresets.h"
+#include "DocumentHost.h"
+#include "DocumentText.h"
+#include "FileUtils.h"
+#include "MenuBuilder.h"
+#include "Prompter.h"
+#include "ReplaceOutsideScripts.h"
+#include "Skeletons.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString CssSaveFilter = QStringLiteral(
+    "HTML-Dateien (*.html;*.htm)|*.html;*.htm|Alle Dateien (*.*)|*.*");
+
+} // namespace
+
+TFMDI_CSS2::TFMDI_CSS2(QWidget *parent)
+    : TFHTMLFrame(parent)
+{
+    setObjectName("FMDI_CSS2");
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(CreateEditors(&ApplyCssWindowSettings));
+    CreateMenus();
+    ApplyUndoTimer();
+}
+
+void TFMDI_CSS2::CreateMenus()
+{
+    CreateFileMenu();
+    CreateViewMenu(false);
+    QMenu *help = CreateMenu(this,
+                             "MnHilfe",
+                             "&Hilfe",
+                             "Menü dient zum Anzeigen von Hilfeinformationen",
+                             900,
+                             9);
+    QAction *info = help->addAction("Produkt &Info...");
+    info->setObjectName("MnProduktInfo1");
+    connect(info, &QAction::triggered, this, [] {
+        if (DocumentHost())
+            DocumentHost()->ProductInfoCommand();
+    });
+    AddMergedMenu(help, 9);
+    CollectMenuShortcuts();
+}
+
+bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
+{
+    SetFileName(fileName.isEmpty() ? NoName : fileName);
+    setWindowTitle(FileName());
+    if (QFileInfo::exists(fileName)) {
+        if (!LoadFile(fileName))
+            return false;
+    } else {
+        ActiveEditor().SetText(QString());
+        if (create && !fileName.isEmpty()) {
+            setWindowTitle(fileName);
+            AppendLines(ActiveEditor(), CssBasicLines());
+            SaveDocument();
+        } else {
+            SetFileName(NoName);
+            setWindowTitle(NoName);
+        }
+    }
+    RefreshRecentFileMenu();
+    ShowWindow();
+    Timer1.start();
+    return true;
+}
+
+bool TFMDI_CSS2::LoadFile(const QString &path)
+{
+    QString text;
+    if (!ReadDocumentFile(path, text))
+        return false;
+    // A file with tabs opens in the plain view, where tabs stay tabs. Its text is shown exactly
+    // as stored: turning groups of blanks into tabs is left to an explicit view switch.
+    if (text.contains('\t'))
+        SetActiveEditorToColour(false);
+    ShowLoadedText(text, FileFormat());
+    SetLoadedCaption();
+    MarkSaved();
+    return true;
+}
+
+void TFMDI_CSS2::SaveDocument()
+{
+    if (FileName().isEmpty() || FileName() == NoName || IsReadOnlyFile(FileName())) {
+        ShowWindow();
+        SaveDocumentAs();
+        return;
+    }
+    TTextFormat format = FileFormat();
+    const QString text = CssFileText(EditorText());
+    bool lossless = true;
+    QByteArray bytes = EncodeText(text, format, &lossless);
+    if (!lossless) {
+        // Characters that ANSI cannot hold are never dropped: the file becomes UTF-8.
+        format.Encoding = TTextEncoding::Utf8;
+        bytes = EncodeText(text, format);
+    }
+    if (!WriteDocumentFile(FileName(), bytes))
+        return;
+    SetFormat(format);
+    MarkSaved();
+    if (!lossless && DocumentHost())
+        DocumentHost()->SetStatusText(2, "als UTF-8 gespeichert");
+}
+
+void TFMDI_CSS2::SaveDocumentAs()
+{
+    TFileDialogOptions options;
+    options.Title = "Datei speichern unter";
+    options.InitialDir = Settings().EditorPfad;
+    options.FileName = FileName();
+    options.Filter = CssSaveFilter;
+    const TFileDialogResult result = Prompter().AskSaveFileName(options);
+    if (!result.Accepted())
+        return;
+    SetFileName(result.Files.first());
+    setWindowTitle(FileBase() + FileExt());
+    SetDocFileName(FileName());
+    SaveDocument();
+}
+
+void TFMDI_CSS2::SetColourView(bool colour)
+{
+    if (colour == IsColourView())
+        return;
+    const bool modified = IsModified();
+    const QString text = EditorText();
+    SetActiveEditorToColour(colour);
+    // Three blanks stand for a tab in the colour view and become a tab again in the plain view.
+    ActiveEditor().SetText(colour ? TabsToThreeBlanks(text) : BlanksToTabsOutsideScripts(text));
+    ActiveEditor().SetModified(modified);
+}
+
+void TFMDI_CSS2::HandleDocCommand(TDocCommand command)
+{
+    // The style sheet window has nothing to run.
+    if (command != TDocCommand::DocRun)
+        TFHTMLFrame::HandleDocCommand(command);
+}

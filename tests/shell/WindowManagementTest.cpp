@@ -1,0 +1,168 @@
+#include "AppSettings.h"
+#include "FMain.h"
+#include "MDITagra2.h"
+#include "MDI_CSS2.h"
+#include "RecentFiles.h"
+#include "Registry.h"
+#include "ScriptedPrompter.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class WindowManagementTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("HTML_EDITOR_REGISTRY", Dir.filePath("registry.json").toLocal8Bit());
+        qputenv("HTML_EDITOR_HOME", Dir.filePath("home").toLocal8Bit());
+        ResetRegistry();
+        Frame = std::make_unique<TFMain>(QStringList());
+    }
+    void TearDown() override
+    {
+        for (TFHTMLFrame *window : Frame->DocumentWindows())
+            window->CloseWithoutQuery();
+        Frame.reset();
+        ResetRegistry();
+    }
+
+    QString MakeFile(const QString &name, const QByteArray &bytes = "text\r\n")
+    {
+        QFile file(Dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    // "H" for an HTML window, "C" for a CSS window, in child order.
+    QString Kinds() const
+    {
+        QString kinds;
+        for (TFHTMLFrame *window : Frame->DocumentWindows())
+            kinds += window->DocKind() == HtmlDocKind ? 'H' : 'C';
+        return kinds;
+    }
+
+    QStringList Names() const
+    {
+        QStringList names;
+        for (TFHTMLFrame *window : Frame->DocumentWindows())
+            names << QFileInfo(window->DocFileName()).fileName();
+        return names;
+    }
+
+    QTemporaryDir Dir;
+    TScriptedPrompter Prompter;
+    TPrompterScope Scope{Prompter};
+    std::unique_ptr<TFMain> Frame;
+};
+
+} // namespace
+
+TEST_F(WindowManagementTest, ExtensionChoosesTheWindowKind)
+{
+    for (const char *name : {"Index.HTM", "style.css", "data.xml", "readme", "p.PHP5"})
+        Frame->OpenFile(MakeFile(name));
+    EXPECT_EQ(Kinds(), "HCCCH");
+    EXPECT_EQ(Names(), QStringList({"Index.HTM", "style.css", "data.xml", "readme", "p.PHP5"}));
+    EXPECT_TRUE(qobject_cast<TFMDITagra2 *>(Frame->DocumentWindows()[0]));
+    EXPECT_TRUE(qobject_cast<TFMDI_CSS2 *>(Frame->DocumentWindows()[1]));
+    EXPECT_EQ(Settings().EditorPfad, Dir.path() + "/");
+}
+
+TEST_F(WindowManagementTest, MissingAndAlreadyLoadedFilesGetNotes)
+{
+    Frame->OpenFile(Dir.filePath("gone.html"));
+    EXPECT_EQ(Prompter.Texts("Note"),
+              QStringList("Die Datei\r\n" + Dir.filePath("gone.html") + "\r\nexistiert nicht"));
+    const QString page = MakeFile("a.html");
+    RecentFiles().Add(page);
+    Frame->OpenFile(page);
+    EXPECT_EQ(RecentFiles().Count(), 0) << "opening removes the file from the list";
+    RecentFiles().Add(page);
+    Frame->OpenFile(page);
+    EXPECT_EQ(Prompter.Prompts.back().Caption, "Hinweis");
+    EXPECT_TRUE(Prompter.Prompts.back().Text.startsWith("Datei ist schon geladen\r\n"));
+    EXPECT_EQ(Frame->DocumentWindows().size(), 1);
+    EXPECT_EQ(RecentFiles().Count(), 0) << "the name stays removed";
+}
+
+TEST_F(WindowManagementTest, OpenDialogOpensFromLastToFirstWithCompanions)
+{
+    const QString a = MakeFile("a.html");
+    MakeFile("a.css");
+    const QString b = MakeFile("b.html");
+    const QString c = MakeFile("c.txt");
+    Prompter.AnswerOpen({a, b, c});
+    Frame->OpenCommand();
+    EXPECT_EQ(Names(), QStringList({"c.txt", "b.html", "a.html", "a.css"}));
+    const TFileDialogOptions &options = Prompter.FileDialogs.back();
+    EXPECT_EQ(options.Title, "Datei Öffnen");
+    EXPECT_TRUE(options.MultiSelect);
+    EXPECT_TRUE(options.Filter.startsWith("HTML-Dateien (*.xhtml)|*.xhtml|"));
+}
+
+TEST_F(WindowManagementTest, CompanionAlreadyOpenIsNotOpenedTwice)
+{
+    const QString css = MakeFile("A.CSS");
+    Frame->OpenFile(css);
+    QFile::rename(css, Dir.filePath("a.css"));
+    // The folder lookup is case-sensitive here; the open window counts by its upper-cased name.
+    Prompter.AnswerOpen({MakeFile("a.html")});
+    Frame->OpenCommand();
+    EXPECT_EQ(Names(), QStringList({"A.CSS", "a.html"}));
+    EXPECT_EQ(Prompter.Count("Note"), 0);
+}
+
+TEST_F(WindowManagementTest, NewDocumentChoiceDecidesKindAndFlags)
+{
+    Prompter.ChoiceAnswers = {4, 3, 0};
+    Frame->NewDocumentCommand();
+    Frame->NewDocumentCommand();
+    Frame->NewDocumentCommand();
+    EXPECT_EQ(Kinds(), "HC");
+    auto *php = qobject_cast<TFMDITagra2 *>(Frame->DocumentWindows()[0]);
+    ASSERT_TRUE(php);
+    EXPECT_TRUE(php->IsPhp);
+    EXPECT_EQ(php->FileName(), "noname");
+    EXPECT_EQ(php->DocFileName(), "");
+    EXPECT_EQ(Prompter.Prompts[0].Caption, "Auswahl für ein neues Fenster");
+    EXPECT_EQ(Prompter.Prompts[0].Text,
+              "Auswahl: XHTML und CSS-Datei, XHTML-Datei, CSS-Datei, PHP-Datei");
+}
+
+TEST_F(WindowManagementTest, UnreadableFileGetsNoWindow)
+{
+    QDir(Dir.path()).mkdir("dir.css");
+    Frame->OpenDocumentWindow(Dir.filePath("dir.css"), 0);
+    EXPECT_EQ(Frame->DocumentWindows().size(), 0);
+    EXPECT_EQ(Prompter.Count("Error"), 1);
+}
+
+TEST_F(WindowManagementTest, SaveAllSavesEveryWindowAndCascadeRestoresChildren)
+{
+    Frame->OpenFile(MakeFile("x.html", "x"));
+    Frame->OpenFile(MakeFile("y.css", "y"));
+    for (TFHTMLFrame *window : Frame->DocumentWindows()) {
+        window->ActiveEditor().SetText(window->ActiveEditor().Text() + "!");
+        window->ActiveEditor().SetModified(true);
+    }
+    Frame->SaveAllDocuments();
+    QFile x(Dir.filePath("x.html"));
+    x.open(QIODevice::ReadOnly);
+    EXPECT_EQ(x.readAll(), "x!\r\n");
+    const QList<QMdiSubWindow *> subs = Frame->MdiArea()->subWindowList();
+    subs[0]->showMinimized();
+    subs[1]->showMaximized();
+    Frame->CascadeWindows();
+    EXPECT_FALSE(subs[0]->isMinimized());
+    EXPECT_FALSE(subs[1]->isMaximized());
+}
