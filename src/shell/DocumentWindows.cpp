@@ -1,10 +1,9 @@
 // Creation of the two kinds of document window, and the commands the frame offers them.
-#include "FMain.h"
-
 #include "AppSettings.h"
+#include "FMain.h"
 #include "FStart.h"
-#include "MDI_CSS2.h"
 #include "MDITagra2.h"
+#include "MDI_CSS2.h"
 #include "Prompter.h"
 #include "SettingsStore.h"
 
@@ -23,7 +22,9 @@ TFHTMLFrame *TFMain::CreateDocumentWindow(bool html)
 bool TFMain::OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode)
 {
     if (auto *html = qobject_cast<TFMDITagra2 *>(window))
-        return html->OpenDocument(fileName, openMode == 1 || openMode == 2, openMode == 1,
+        return html->OpenDocument(fileName,
+                                  openMode == 1 || openMode == 2,
+                                  openMode == 1,
                                   openMode == 4);
     if (auto *css = qobject_cast<TFMDI_CSS2 *>(window))
         return css->OpenDocument(fileName, openMode == 5);

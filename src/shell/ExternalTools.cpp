@@ -56,18 +56,21 @@ void TFMain::ExternalToolCommand(TExternalTool tool)
 {
     switch (tool) {
     case TExternalTool::Calculator:
-        StartTool(FirstInstalledProgram(CalculatorPrograms()), QString(),
+        StartTool(FirstInstalledProgram(CalculatorPrograms()),
+                  QString(),
                   "Fehler beim Aufruf des Taschenrechners");
         break;
     case TExternalTool::Explorer: {
         const QString folder = QFileInfo(Settings().EditorPfad).isDir() ? Settings().EditorPfad
-                                                                         : QDir::homePath();
-        StartTool(FirstInstalledProgram({FileManagerOpener()}), Quoted(folder),
+                                                                        : QDir::homePath();
+        StartTool(FirstInstalledProgram({FileManagerOpener()}),
+                  Quoted(folder),
                   "Fehler beim Aufruf des Explorers");
         break;
     }
     case TExternalTool::TextEditor:
-        StartTool(FirstInstalledProgram(TextEditorPrograms()), QString(),
+        StartTool(FirstInstalledProgram(TextEditorPrograms()),
+                  QString(),
                   "Fehler beim Aufruf des Notepads");
         break;
     case TExternalTool::CommandPrompt: {

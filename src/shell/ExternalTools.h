@@ -3,7 +3,8 @@
 #include <QString>
 
 // The product's online help page, opened by the toolbar's help button.
-inline const QString OnlineHelpAddress = QStringLiteral("https://www.kalmora.de/html-editor/hilfe/");
+inline const QString OnlineHelpAddress = QStringLiteral(
+    "https://www.kalmora.de/html-editor/hilfe/");
 
 // Starts the command interpreter in a terminal window; returns the shell result code (above
 // 32 on success). An empty program fails with "file not found".

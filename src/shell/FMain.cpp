@@ -1,8 +1,8 @@
 #include "FMain.h"
 
 #include "AppSettings.h"
-#include "FHTMLFrame.h"
 #include "ExternalTools.h"
+#include "FHTMLFrame.h"
 #include "FileUtils.h"
 #include "FrameMenus.h"
 #include "ProgramPaths.h"
@@ -127,7 +127,9 @@ void TFMain::CreateToolbar()
     field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(field);
     // The help button has no hint and sits at the right edge.
-    connect(AddToolButton("BnKXHelp", TGlyph::Help, QString()), &QToolButton::clicked, this,
+    connect(AddToolButton("BnKXHelp", TGlyph::Help, QString()),
+            &QToolButton::clicked,
+            this,
             &OpenOnlineHelp);
 }
 

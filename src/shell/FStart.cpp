@@ -31,12 +31,14 @@ TFStart::TFStart(QWidget *parent)
     AddLabel("Version " + QString(HTML_EDITOR_VERSION), 235);
     auto *web = static_cast<QLabel *>(AddLabel("<a href=\"web\">" + HomePageAddress + "</a>", 290));
     web->setObjectName("LabelHomePage");
-    connect(web, &QLabel::linkActivated, this,
-            [] { ShellOpen(HomePageAddress, QString(), QString()); });
+    connect(web, &QLabel::linkActivated, this, [] {
+        ShellOpen(HomePageAddress, QString(), QString());
+    });
     auto *mail = static_cast<QLabel *>(AddLabel("<a href=\"mail\">" + ContactAddress + "</a>", 320));
     mail->setObjectName("LabelMail");
-    connect(mail, &QLabel::linkActivated, this,
-            [] { ShellOpen("mailto:" + ContactAddress, QString(), QString()); });
+    connect(mail, &QLabel::linkActivated, this, [] {
+        ShellOpen("mailto:" + ContactAddress, QString(), QString());
+    });
 
     BnWeiter = new QPushButton("&Weiter", this);
     BnWeiter->setObjectName("BnWeiter");
@@ -91,8 +93,9 @@ void TFStart::closeEvent(QCloseEvent *event)
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     // Escape and Enter do nothing until "&Weiter" is there.
-    if (!CanClose() && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
-                        || event->key() == Qt::Key_Enter)) {
+    if (!CanClose()
+        && (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return
+            || event->key() == Qt::Key_Enter)) {
         event->accept();
         return;
     }
