@@ -23,8 +23,18 @@ TLinePos RawLinePos(const QTextDocument &doc, int offset)
     // The line starting at or before the offset lies between the block at position offset
     // (every break counts one more as offset than as position) and the block at position
     // offset - that block's number.
-    int high = doc.findBlock(std::min(offset, lastPosition)).blockNumber();
-    int low = doc.findBlock(std::max(0, offset - high)).blockNumber();
+    const auto lineAtPosition = [&](int position) {
+        return doc.findBlock(std::clamp(position, 0, lastPosition)).blockNumber();
+    };
+    int high = lineAtPosition(offset);
+    int low = lineAtPosition(offset - high);
+    // The line b sought lies where the block at position offset - b is b itself: a guess below
+    // b gives a line at or above it, a guess above b one at or below it. With lines of common
+    // length a few rounds close the gap; what is left is searched by halves.
+    for (int round = 0; round < 4 && low < high; ++round) {
+        high = std::min(high, lineAtPosition(offset - low));
+        low = std::max(low, lineAtPosition(offset - high));
+    }
     while (low < high) {
         const int middle = low + (high - low + 1) / 2;
         if (BlockOffset(doc.findBlockByNumber(middle)) <= offset)

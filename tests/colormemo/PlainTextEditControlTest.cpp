@@ -64,6 +64,31 @@ TEST(PlainTextEditControl, OffsetsAndLinesAgreeFarIntoALongText)
     EXPECT_EQ(OffsetFromPosition(doc, line500 - 500 + 6), line500 + 6);
 }
 
+TEST(PlainTextEditControl, EmptyAndLongLinesMixedMapEveryBreakToItsLine)
+{
+    // Every third line is empty, the others hold 50 characters: line i starts at
+    // 52 * i - 50 * (number of empty lines before it).
+    QStringList lines;
+    for (int i = 0; i < 300; ++i)
+        lines << (i % 3 == 0 ? QString() : QString(50, QChar(u'a' + i % 26)));
+    TPlainTextEditFactory made;
+    TEditControl &e = made.Control();
+    e.SetText(lines.join(QStringLiteral("\r\n")));
+    for (int i = 1; i < 300; ++i) {
+        const int start = 52 * i - 50 * ((i + 2) / 3);
+        ASSERT_EQ(e.LineIndex(i), start) << i;
+        EXPECT_EQ(e.LineFromChar(start), i) << i;
+        EXPECT_EQ(e.LineFromChar(start - 1), i - 1) << i; // the LF
+        EXPECT_EQ(e.LineFromChar(start - 2), i - 1) << i; // the CR
+    }
+    // All empty lines: offsets and positions differ the most.
+    e.SetText(QString(200, u'\n'));
+    EXPECT_EQ(e.LineFromChar(200), 100);
+    EXPECT_EQ(e.LineFromChar(201), 100);
+    e.SetSelStart(201);
+    EXPECT_EQ(e.SelStart(), 200);
+}
+
 TEST(PlainTextEditControl, NoBreakSpacesSurviveTextAndSelection)
 {
     TPlainTextEditFactory made;
