@@ -147,6 +147,26 @@ TEST_F(ColorMemoTest, SelectedRunsGetTheHighlightAndKeepTheirTextColour)
         }
     }
     EXPECT_TRUE(sawSelectedRun);
+
+    // Without the focus a hidden selection gets no highlight.
+    Memo.clearFocus();
+    Settle();
+    for (const TKeyDescr &run : Memo.LastRuns())
+        EXPECT_NE(run.Brush, clHighlight);
+}
+
+TEST_F(ColorMemoTest, UndoKeysReachTheWindowThroughTheAdapter)
+{
+    SetText(QStringLiteral("abc"));
+    int undo = 0;
+    int redo = 0;
+    QObject::connect(&Edit, &TPlainTextEditControl::UndoRequested, [&] { ++undo; });
+    QObject::connect(&Edit, &TPlainTextEditControl::RedoRequested, [&] { ++redo; });
+    QTest::keyClick(&Memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&Memo, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(undo, 1);
+    EXPECT_EQ(redo, 1);
+    EXPECT_EQ(Edit.Text(), QStringLiteral("abc"));
 }
 
 TEST_F(ColorMemoTest, OnlyWhollyVisibleLinesAreScanned)
@@ -206,6 +226,11 @@ TEST_F(ColorMemoTest, SelectionScrollingAndShiftReleaseRecolourAllVisibleLines)
     QTest::keyRelease(&Memo, Qt::Key_Shift, Qt::ShiftModifier);
     QApplication::processEvents();
     EXPECT_GT(Memo.LastColourPass().Count, passes);
+
+    int vScrolls = 0;
+    Memo.OnVScroll = [&](TColorMemo &) { ++vScrolls; };
+    Memo.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(vScrolls, 1);
 
     passes = Memo.LastColourPass().Count;
     Memo.verticalScrollBar()->setValue(20);
