@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -11,6 +12,8 @@ namespace {
 constexpr qsizetype PreferredPiece = 4096;
 constexpr qsizetype LargestPiece = 2 * PreferredPiece;
 constexpr qsizetype SmallestPiece = PreferredPiece / 4;
+// Characters of room a piece gets when an edit makes it grow.
+constexpr qsizetype SpareRoom = 64;
 // What a QString's shared data block costs besides its characters.
 constexpr qsizetype PieceOverhead = 32;
 
@@ -20,6 +23,7 @@ void TChunkedText::Assign(QStringView text)
 {
     Pieces = Split(text);
     Total = text.size();
+    RebuildIndex();
 }
 
 QString TChunkedText::Mid(qsizetype start, qsizetype length) const
@@ -61,6 +65,20 @@ QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView tex
     }
     const qsizetype lastOffset = end - lastStart;
 
+    // The usual case, a key press: the piece is edited where it is.
+    const qsizetype editedSize = Pieces[first].size() - length + text.size();
+    if (first == last && editedSize >= SmallestPiece && editedSize <= LargestPiece) {
+        QString removed = Pieces[first].mid(firstOffset, length);
+        QString &piece = Pieces[first];
+        // Room for some more typing, but not the doubling a growing string would take.
+        if (piece.capacity() < editedSize)
+            piece.reserve(editedSize + SpareRoom);
+        piece.replace(firstOffset, length, text.data(), text.size());
+        Total += text.size() - length;
+        AddToIndex(first, text.size() - length);
+        return removed;
+    }
+
     QString removed;
     removed.reserve(length);
     for (size_t i = first; i <= last; ++i) {
@@ -89,6 +107,7 @@ QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView tex
                   std::make_move_iterator(replacement.begin()),
                   std::make_move_iterator(replacement.end()));
     Total += text.size() - length;
+    RebuildIndex();
     return removed;
 }
 
@@ -103,7 +122,8 @@ QString TChunkedText::ToString() const
 
 qsizetype TChunkedText::MemoryBytes() const
 {
-    qsizetype bytes = qsizetype(sizeof(*this) + Pieces.capacity() * sizeof(QString));
+    qsizetype bytes = qsizetype(sizeof(*this) + Pieces.capacity() * sizeof(QString)
+                                + Index.capacity() * sizeof(qsizetype));
     for (const QString &piece : Pieces)
         bytes += piece.capacity() * qsizetype(sizeof(QChar)) + PieceOverhead;
     return bytes;
@@ -111,16 +131,40 @@ qsizetype TChunkedText::MemoryBytes() const
 
 std::pair<size_t, qsizetype> TChunkedText::Locate(qsizetype pos, qsizetype &firstOfPiece) const
 {
-    qsizetype pieceStart = 0;
-    for (size_t i = 0; i < Pieces.size(); ++i) {
-        if (pos < pieceStart + Pieces[i].size() || i + 1 == Pieces.size()) {
-            firstOfPiece = pieceStart;
-            return {i, pos - pieceStart};
+    // Descend the index to the number of pieces that end at or before pos.
+    const size_t count = Pieces.size();
+    size_t before = 0;
+    qsizetype sum = 0;
+    for (size_t step = std::bit_floor(count); step > 0; step /= 2) {
+        if (before + step <= count && sum + Index[before + step] <= pos) {
+            before += step;
+            sum += Index[before];
         }
-        pieceStart += Pieces[i].size();
     }
-    firstOfPiece = 0;
-    return {0, 0};
+    if (before == count) { // the end of the text
+        --before;
+        sum -= Pieces[before].size();
+    }
+    firstOfPiece = sum;
+    return {before, pos - sum};
+}
+
+void TChunkedText::RebuildIndex()
+{
+    // Index[i] (1-based) holds the length of the pieces (i - lowbit(i), i].
+    Index.assign(Pieces.size() + 1, 0);
+    for (size_t i = 1; i <= Pieces.size(); ++i) {
+        Index[i] += Pieces[i - 1].size();
+        const size_t parent = i + (i & (~i + 1));
+        if (parent <= Pieces.size())
+            Index[parent] += Index[i];
+    }
+}
+
+void TChunkedText::AddToIndex(size_t piece, qsizetype delta)
+{
+    for (size_t i = piece + 1; i <= Pieces.size(); i += i & (~i + 1))
+        Index[i] += delta;
 }
 
 std::vector<QString> TChunkedText::Split(QStringView text)

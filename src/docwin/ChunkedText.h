@@ -6,9 +6,11 @@
 #include <utility>
 #include <vector>
 
-// A long text kept in pieces of a few thousand characters, so that replacing a short span costs
-// time in the span and one piece, not in the length of the whole text. The undo ring keeps its
-// copy of the document in one of these.
+// A long text kept in pieces of a few thousand characters with an index of their lengths, so
+// that replacing a short span costs time in the span, one piece and the logarithm of the number
+// of pieces, not in the length of the whole text. (Cutting or joining pieces, once in thousands
+// of typed characters, rebuilds the index in the number of pieces.) The undo ring keeps its copy
+// of the document in one of these.
 class TChunkedText
 {
 public:
@@ -26,9 +28,13 @@ private:
     // Piece index and offset in it of a position; a position at a piece border belongs to the
     // later piece, the end of the text to the last piece. firstOfPiece gets the piece's start.
     std::pair<size_t, qsizetype> Locate(qsizetype pos, qsizetype &firstOfPiece) const;
+    // The index of piece lengths (a Fenwick tree), rebuilt when pieces are cut or joined.
+    void RebuildIndex();
+    void AddToIndex(size_t piece, qsizetype delta);
     // Cuts a text into pieces of the preferred size.
     static std::vector<QString> Split(QStringView text);
 
     std::vector<QString> Pieces;
+    std::vector<qsizetype> Index{0};
     qsizetype Total = 0;
 };
