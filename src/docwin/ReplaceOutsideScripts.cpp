@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,6 +21,15 @@ constexpr std::array<std::u16string_view, 7> MarkerTexts{
     u"<%",
     u"%>",
 };
+
+// Upper case as the markers are compared, quick for the ASCII characters markup consists of.
+inline QChar MarkerUpper(QChar c)
+{
+    const char16_t code = c.unicode();
+    if (code < 0x80)
+        return QChar(code >= u'a' && code <= u'z' ? char16_t(code - 0x20) : code);
+    return AnsiUpper(c);
+}
 
 // Finds the first occurrence of one marker in a text that is built from left to right: a part
 // that is already final (the output so far) followed by the rest of the original text. The
@@ -43,9 +53,29 @@ public:
         }
     }
 
+    // When the replaced character and the replacement have no character of the marker, and the
+    // replacement is not empty, no replacement can make or break an occurrence: the occurrences
+    // are those of the original text, and the first one is found once.
+    void MakeStaticIfPossible(QStringView text, QChar c, QStringView replacement)
+    {
+        const auto inMarker = [this](QChar x) {
+            return Marker.find(MarkerUpper(x).unicode()) != std::u16string_view::npos;
+        };
+        if (replacement.isEmpty() || inMarker(c)
+            || std::any_of(replacement.begin(), replacement.end(), inMarker))
+            return;
+        Static = true;
+        StaticFirst = FindInOriginal(text, 0);
+    }
+
     // Feeds the original characters [from, to) that were appended to the output at outPos.
     void FeedOriginal(QStringView text, qsizetype from, qsizetype to, qsizetype outPos)
     {
+        if (Static) {
+            if (FoundAt < 0 && StaticFirst >= from && StaticFirst < to)
+                FoundAt = outPos + (StaticFirst - from);
+            return;
+        }
         const QStringView segment = text.first(to);
         for (qsizetype k = from; k < to && FoundAt < 0; ++k) {
             if (State == 0) {
@@ -60,6 +90,8 @@ public:
     // Feeds characters that do not come from the original text (a replacement).
     void FeedOther(QStringView chars, qsizetype outPos)
     {
+        if (Static)
+            return;
         for (qsizetype k = 0; k < chars.size() && FoundAt < 0; ++k)
             Step(chars[k], outPos + k);
     }
@@ -70,11 +102,13 @@ public:
     {
         if (FoundAt >= 0)
             return FoundAt;
+        if (Static)
+            return StaticFirst < 0 ? -1 : outLength + (StaticFirst - restStart);
         // An occurrence that begins in the output and ends in the rest.
         size_t state = State;
         const qsizetype reach = std::min<qsizetype>(text.size() - restStart, Marker.size() - 1);
         for (qsizetype k = 0; k < reach && state > 0; ++k) {
-            state = Next(state, AnsiUpper(text[restStart + k]).unicode());
+            state = Next(state, MarkerUpper(text[restStart + k]).unicode());
             if (state == Marker.size())
                 return outLength + k + 1 - qsizetype(Marker.size());
         }
@@ -92,7 +126,7 @@ private:
 
     void Step(QChar c, qsizetype outPos)
     {
-        State = Next(State, AnsiUpper(c).unicode());
+        State = Next(State, MarkerUpper(c).unicode());
         if (State == Marker.size())
             FoundAt = outPos + 1 - qsizetype(Marker.size());
     }
@@ -102,7 +136,7 @@ private:
         if (pos + qsizetype(Marker.size()) > text.size())
             return false;
         for (size_t i = 0; i < Marker.size(); ++i) {
-            if (AnsiUpper(text[pos + i]).unicode() != Marker[i])
+            if (MarkerUpper(text[pos + i]).unicode() != Marker[i])
                 return false;
         }
         return true;
@@ -126,6 +160,8 @@ private:
     std::vector<size_t> Failure;
     size_t State = 0;
     qsizetype FoundAt = -1;
+    bool Static = false;
+    qsizetype StaticFirst = -1;
     qsizetype CachedFrom = -1;
     qsizetype CachedHit = -1;
 };
@@ -158,11 +194,13 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
 
     std::vector<TMarkerFinder> finders;
     finders.reserve(MarkerTexts.size());
-    for (const std::u16string_view marker : MarkerTexts)
+    for (const std::u16string_view marker : MarkerTexts) {
         finders.emplace_back(marker);
+        finders.back().MakeStaticIfPossible(text, c, replacement);
+    }
 
     QString out;
-    out.reserve(text.size() + text.size() / 8);
+    out.reserve(text.size() + text.count(c) * std::max<qsizetype>(replacement.size() - 1, 0));
     qsizetype from = 0;
     while (next >= 0) {
         for (TMarkerFinder &finder : finders)
