@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 // The routine as it was first written: after every single replacement the markers are looked
@@ -144,79 +142,35 @@ TEST(BlanksToTabsOutsideScripts, GroupsOfThreeFromTheLeft)
 // being replaced, umlauts, tabs and code 0; replacements that open or break markers.
 TEST(ReplaceOutsideScripts, AgreesWithTheLiteralRoutineOnRandomTexts)
 {
-    const QStringList pieces = {
-        "<script language=\"js\">",
-        "<SCRIPT LANGUAGE",
-        "<Script Language",
-        "<script type=\"text/javascript\">",
-        "<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">",
-        "</script>",
-        "</SCRIPT>",
-        "</Script>",
-        "<?",
-        "?>",
-        "<?php",
-        "<%",
-        "%>",
-        "<",
-        "?",
-        "%",
-        ">",
-        "/",
-        "<scr",
-        "ipt language",
-        "SCRIPT",
-        QString::fromUtf8("<ſcript language"),
-        QString::fromUtf8("ä"),
-        QString::fromUtf8("Ä"),
-        QString::fromUtf8("ß"),
-        "\t",
-        "\t\t",
-        " ",
-        "a",
-        "x",
-        "S",
-        "\r\n",
-        QString(QChar(0)),
-    };
-    struct TPair
-    {
-        QChar C;
-        QString R;
-    };
-    const std::vector<TPair> pairs = {
-        {'\t', " "},
-        {'\t', "   "},
-        {'\t', ""},
-        {QChar(0xE4), "&#228;"},
-        {'x', "<"},
-        {'x', "?"},
-        {'x', "<?"},
-        {'x', "%>"},
-        {'x', "<script language"},
-        {'x', "</script>"},
-        {'\t', "<?"},
-        {'?', "!"},
-        {'?', ""},
-        {'<', "["},
-        {'%', "<"},
-        {'S', "s"},
-        {'a', "A"},
-        {'>', "<%"},
-    };
+    // Pieces of text, separated by '|'; code 0 is added apart.
+    QStringList pieces = QString::fromUtf8(
+                             "<script language=\"js\">|<SCRIPT LANGUAGE|<Script Language|"
+                             "<script type=\"text/javascript\">|<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">|"
+                             "</script>|</SCRIPT>|</Script>|<?|?>|<?php|<%|%>|<|?|%|>|/|<scr|"
+                             "ipt language|SCRIPT|<ſcript language|ä|Ä|ß|\t|\t\t| |a|x|S|\r\n")
+                             .split('|');
+    pieces.append(QString(QChar(0)));
+    // The replaced character followed by its replacement, separated by '|'. Some replacements
+    // open, close or break markers.
+    const QStringList pairs = QString::fromUtf8(
+                                  "\t |\t   |\t|ä&#228;|x<|x?|x<?|x%>|x<script language|"
+                                  "x</script>|\t<?|?!|?|<[|%<|Ss|aA|><%")
+                                  .split('|');
     QRandomGenerator random(20261208);
     int replacedSomething = 0;
     for (int round = 0; round < 20000; ++round) {
-        const TPair &pair = pairs[random.bounded(int(pairs.size()))];
+        const QString &pair = pairs[random.bounded(int(pairs.size()))];
+        const QChar c = pair[0];
+        const QString r = pair.mid(1);
         QString text;
         const int length = random.bounded(40);
         for (int i = 0; i < length; ++i)
             text += pieces[random.bounded(int(pieces.size()))];
-        const QString expected = LiteralReplaceOutsideScripts(pair.C, pair.R, text);
-        const QString actual = ReplaceOutsideScripts(pair.C, pair.R, text);
+        const QString expected = LiteralReplaceOutsideScripts(c, r, text);
+        const QString actual = ReplaceOutsideScripts(c, r, text);
         ASSERT_EQ(actual, expected)
-            << "text: " << text.toStdString() << " char: " << int(pair.C.unicode())
-            << " replacement: " << pair.R.toStdString();
+            << "text: " << text.toStdString() << " char: " << int(c.unicode())
+            << " replacement: " << r.toStdString();
         replacedSomething += actual != text;
     }
     // The alphabet is meant to exercise the routine, not to leave the texts alone.
