@@ -153,9 +153,21 @@ TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChan
 {
     TEdit back{change.Start, 0, QString()};
     if (change.Changed) {
+        // The reported span may be wider than the real change (a reload replaces the whole
+        // text, mostly by the same): keep only the part that differs.
         const QString now = editor.TextRange(change.Start, change.NewLength);
-        back.Insert = Mirror.Replace(change.Start, change.OldLength, now);
-        back.RemoveLength = now.size();
+        const QString before = Mirror.Mid(change.Start, change.OldLength);
+        const TTextChange inner = DifferingSpan(before, now);
+        if (!inner.Changed) {
+            ResetMark(editor);
+            return back;
+        }
+        back.Start = change.Start + inner.Start;
+        back.RemoveLength = inner.NewLength;
+        back.Insert = before.mid(inner.Start, inner.OldLength);
+        Mirror.Replace(back.Start,
+                       inner.OldLength,
+                       QStringView(now).sliced(inner.Start, inner.NewLength));
     }
     ResetMark(editor);
     return back;

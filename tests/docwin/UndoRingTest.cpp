@@ -312,6 +312,12 @@ TEST(UndoRing, FullRingOfSmallEditsHoldsLittleMoreThanOneCopy)
         editor.SetSelStart(random.bounded(editor.TextLength()));
         TypeKey(ring, editor, "k");
     }
+    // "Up&date" reads the same text again: the whole text is replaced, and the ring keeps only
+    // what differs.
+    const QString reloaded = editor.Text();
+    editor.SetText(reloaded);
+    editor.SetSelStart(17);
+    TypeKey(ring, editor, "k");
     ASSERT_EQ(ring.UndoTop(), 400);
     const qsizetype documentBytes = editor.TextLength() * qsizetype(sizeof(QChar));
     EXPECT_LT(ring.MemoryBytes(), documentBytes + documentBytes / 5);
