@@ -52,7 +52,67 @@ const TMenuItemSpec CssViewItems[] = {
     {"GehezurSprungmarke3", "Gehe zur Sprungmarke3"},
 };
 
+const TMenuItemSpec HtmlEditItems[] = {
+    {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"},
+    {"MnWiderrufen", "Widerrufen", "Ctrl+Alt+Z"},
+    {"", "-"},
+    {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"},
+    {"MnBlockKopieren", "&Kopieren", "Ctrl+C"},
+    {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"},
+    {"MnBlockLoeschen", "&Löschen"},
+    {"MnBlockalsDateiSichern", "&Block als Datei &sichern"},
+    {"", "-"},
+    {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"},
+    {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"},
+    {"MnBlocknachlinks", "Block nach links", "Ctrl+L"},
+    {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"},
+    {"", "-"},
+    {"MnGehezu", "&Gehe zu...", "Ctrl+G"},
+    {"MnSuchen", "Suchen", "Ctrl+F"},
+    {"MnWeitersuchen", "Weitersuchen", "F3"},
+    {"", "-"},
+    {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"},
+    {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"},
+    {"MnConvertLowerCase", "Alles in Kleinbuchstaben"},
+    {"MnTagsInKleinbuchstaben", "Tags in Kleinbuchstaben"},
+    {"", "-"},
+    {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"},
+};
+
+// The style sheet window has no letter case commands.
+const TMenuItemSpec CssEditItems[] = {
+    {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"},
+    {"MnRedo", "Widerrufen", "Ctrl+Alt+Z"},
+    {"", "-"},
+    {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"},
+    {"MnBlockKopieren", "&Kopieren", "Ctrl+C"},
+    {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"},
+    {"MnBlockLoeschen", "&Löschen"},
+    {"MnBlockalsDateiSichern", "&Block als Datei &sichern"},
+    {"", "-"},
+    {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"},
+    {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"},
+    {"MnBlocknachlinks", "Block nach links", "Ctrl+L"},
+    {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"},
+    {"", "-"},
+    {"MnGehezu", "&Gehe zu...", "Ctrl+G"},
+    {"MnSuchen", "Suchen", "Ctrl+F"},
+    {"MnWeitersuchen", "Weitersuchen", "F3"},
+    {"", "-"},
+    {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"},
+    {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"},
+    {"", "-"},
+    {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"},
+};
+
 } // namespace
+
+std::span<const TMenuItemSpec> DocumentEditMenuItems(bool withLetterCaseItems)
+{
+    if (withLetterCaseItems)
+        return HtmlEditItems;
+    return CssEditItems;
+}
 
 std::span<const TMenuItemSpec> DocumentFileMenuItems()
 {

@@ -22,8 +22,10 @@
 TFHTMLFrame::TFHTMLFrame(QWidget *parent)
     : QWidget(parent)
 {
-    JumpMarks.fill(-1);
     FileNameValue = "(noname)";
+    // The timers are members and children at once, so they can be found by name.
+    Timer1.setParent(this);
+    TimerUndo.setParent(this);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(50);
     Timer1.setSingleShot(true);
@@ -111,8 +113,6 @@ void TFHTMLFrame::ApplyEditorFont()
     }
 }
 
-void TFHTMLFrame::ApplyUndoTimer() {}
-
 bool TFHTMLFrame::ReadDocumentFile(const QString &path, QString &text)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -198,14 +198,20 @@ void TFHTMLFrame::HandleDocCommand(TDocCommand command)
     case TDocCommand::DocCloseAlt2:
         (parentWidget() ? parentWidget() : this)->close();
         break;
+    case TDocCommand::DocUndo:
+        UndoCommand();
+        break;
+    case TDocCommand::DocRedo:
+        RedoCommand();
+        break;
     case TDocCommand::DocCut:
-        ActiveEditor().CutToClipboard();
+        Edit([](TEditControl &editor) { editor.CutToClipboard(); });
         break;
     case TDocCommand::DocCopy:
         ActiveEditor().CopyToClipboard();
         break;
     case TDocCommand::DocPaste:
-        ActiveEditor().PasteFromClipboard();
+        Edit([](TEditControl &editor) { editor.PasteFromClipboard(); });
         break;
     default:
         break;

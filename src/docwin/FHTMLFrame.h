@@ -2,20 +2,24 @@
 
 #include "DocCommand.h"
 #include "EditControl.h"
+#include "Navigation.h"
 #include "RecentFileMenu.h"
+#include "Search.h"
 #include "TextFile.h"
+#include "UndoRing.h"
 
 #include <QList>
 #include <QSet>
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
+#include <functional>
 
 class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
 class TColorMemo;
+class TFindDialog;
 class TPlainTextEditControl;
 
 // A menu of a document window with the group index by which it merges into the frame's bar.
@@ -58,7 +62,10 @@ public:
     const QString &FileExt() const { return FileExtValue; }
     // How the file is stored (code page, line breaks); saving keeps it.
     const TTextFormat &FileFormat() const { return Format; }
-    std::array<int, 10> JumpMarks;
+    // Ten line marks, set and visited with the digit keys and the "&Ansicht" items.
+    TJumpMarks JumpMarks;
+    // The snapshot ring behind "&Rückgängig" and "Widerrufen".
+    TUndoRing UndoRing;
 
     // Switches between the colour editor (true) and the plain editor.
     virtual void SetColourView(bool colour) = 0;
@@ -89,6 +96,16 @@ public:
     // Shows the window (inside its MDI frame) and brings it to the front.
     void ShowWindow();
 
+    // Editing commands of "&Bearbeiten" that other parts reach as well.
+    void TakeUndoSnapshot();
+    virtual void UndoCommand();
+    virtual void RedoCommand();
+    void SetJumpMark(int digit);
+    void GoToJumpMark(int digit);
+    void ShowFindDialog();
+    void FindNext();
+    TFindDialog *FindDialog() const;
+
 protected:
     // Puts the views' page container into the window's layout (the HTML window nests it in a
     // tab); creates both editors with the given control settings.
@@ -117,6 +134,13 @@ protected:
     void AddMergedMenu(QMenu *menu, int groupIndex);
     QMenu *CreateFileMenu();
     QMenu *CreateViewMenu(bool withBrowserItems);
+    QMenu *CreateEditMenu(bool withLetterCaseItems);
+    // Routes the editors' undo keys and the undo timer to the ring; takes the first snapshot.
+    void ConnectEditorCommands();
+    // Takes the snapshot a key press would take, then runs a command on the active editor;
+    // Edit also marks the document modified.
+    void Change(const std::function<void(TEditControl &)> &command);
+    void Edit(const std::function<void(TEditControl &)> &command);
     // Remembers the shortcuts of the window's menus, so the editors leave those keys to them.
     void CollectMenuShortcuts();
 
@@ -135,6 +159,11 @@ private:
     void ConnectFileMenu(QMenu *menu);
     void ConnectViewMenu(QMenu *menu);
     void ToggleWordWrap(bool wrap);
+    void ConnectJumpMarkItems(QMenu *viewMenu);
+    void BeforeCommand();
+    void SaveBlockAsFile();
+    void GoToLine();
+    void FocusEditor();
     bool IsMenuShortcut(QKeyEvent *event) const;
 
     int Kind = 0;
@@ -153,4 +182,6 @@ private:
     QList<TMergedMenu> Menus;
     TRecentFileItems RecentItems;
     QSet<QKeyCombination> MenuShortcuts;
+    TFindState FindState;
+    TFindDialog *FindDialog1 = nullptr;
 };

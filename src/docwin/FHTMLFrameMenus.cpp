@@ -1,4 +1,5 @@
 // The shared menus of the document windows and the key handling of their editors.
+#include "AppSettings.h"
 #include "ColorMemo.h"
 #include "DocumentHost.h"
 #include "DocumentMenus.h"
@@ -76,6 +77,7 @@ QMenu *TFHTMLFrame::CreateViewMenu(bool withBrowserItems)
             ->setText(JumpMarkCaption(mark, false));
     }
     ConnectViewMenu(menu);
+    ConnectJumpMarkItems(menu);
     AddMergedMenu(menu, 2);
     return menu;
 }
@@ -155,7 +157,12 @@ bool TFHTMLFrame::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TFHTMLFrame::EditorKeyDown(QKeyEvent *) {}
+void TFHTMLFrame::EditorKeyDown(QKeyEvent *)
+{
+    // Every key press keeps the text as it was before the key, when snapshots follow the keys.
+    if (Settings().UndoMitKeyUp)
+        TakeUndoSnapshot();
+}
 
 void TFHTMLFrame::EditorKeyUp(QKeyEvent *)
 {

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -21,6 +22,20 @@
 #include <QWebEngineView>
 
 namespace {
+
+// The digit of a key of the main keyboard's digit row, or -1. With Shift held the key reports
+// the shifted symbol, so the row is also recognised by its scan code (X11: 10 = "1" .. 19 = "0").
+int MainKeyboardDigit(const QKeyEvent &event)
+{
+    if (event.modifiers() & Qt::KeypadModifier)
+        return -1;
+    if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9)
+        return event.key() - Qt::Key_0;
+    const quint32 scanCode = event.nativeScanCode();
+    if (scanCode >= 10 && scanCode <= 19)
+        return int(scanCode - 9) % 10;
+    return -1;
+}
 
 const QString HtmlFilter = QStringLiteral(
     "HTML-Dateien (*.xhtml;*.html;*.htm)|*.xhtml;*.html;*.htm|Alle Dateien (*.*)|*.*");
@@ -54,12 +69,14 @@ TFMDITagra2::TFMDITagra2(QWidget *parent)
     SaveFilter = HtmlFilter;
     SaveMask = HtmlMask;
     CreateMenus();
+    ConnectEditorCommands();
     ApplyUndoTimer();
 }
 
 void TFMDITagra2::CreateMenus()
 {
     CreateFileMenu();
+    CreateEditMenu(true);
     QMenu *view = CreateViewMenu(true);
     connect(view->findChild<QAction *>("MnQuellcode"),
             &QAction::triggered,
@@ -126,6 +143,16 @@ void TFMDITagra2::StartupStep()
     if (NewWithStylesheet)
         SaveDocumentAs();
     NewWithStylesheet = false;
+}
+
+void TFMDITagra2::EditorKeyUp(QKeyEvent *event)
+{
+    const int digit = MainKeyboardDigit(*event);
+    if (digit >= 0 && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier))
+        SetJumpMark(digit);
+    else if (digit >= 0 && event->modifiers() == Qt::ControlModifier)
+        GoToJumpMark(digit);
+    TFHTMLFrame::EditorKeyUp(event);
 }
 
 void TFMDITagra2::SaveDocument()

@@ -39,6 +39,8 @@ public:
 
 protected:
     void StartupStep() override;
+    // Ctrl+Shift+digit sets the jump mark of that digit, Ctrl+digit goes to it.
+    void EditorKeyUp(QKeyEvent *event) override;
 
 private:
     void CreateMenus();

@@ -33,12 +33,14 @@ TFMDI_CSS2::TFMDI_CSS2(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(CreateEditors(&ApplyCssWindowSettings));
     CreateMenus();
+    ConnectEditorCommands();
     ApplyUndoTimer();
 }
 
 void TFMDI_CSS2::CreateMenus()
 {
     CreateFileMenu();
+    CreateEditMenu(false);
     CreateViewMenu(false);
     QMenu *help = CreateMenu(this,
                              "MnHilfe",
@@ -152,4 +154,10 @@ void TFMDI_CSS2::HandleDocCommand(TDocCommand command)
     // The style sheet window has nothing to run.
     if (command != TDocCommand::DocRun)
         TFHTMLFrame::HandleDocCommand(command);
+}
+
+void TFMDI_CSS2::UndoCommand()
+{
+    if (UndoRing.Undo(ActiveEditor()))
+        setWindowTitle(UndoCaption(UndoRing.UndoIndex(), UndoRing.UndoTop()));
 }

@@ -20,6 +20,8 @@ public:
     void SaveDocumentAs() override;
     void SetColourView(bool colour) override;
     void HandleDocCommand(TDocCommand command) override;
+    // Undo shows the ring's position in the caption.
+    void UndoCommand() override;
 
 private:
     void CreateMenus();

@@ -58,6 +58,7 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     CreateStatusBar();
     CreateHiddenComponents();
     connect(Area, &QMdiArea::subWindowActivated, this, &TFMain::ActivateDocument);
+    Timer1.setParent(this);
     Timer1.setObjectName("Timer1");
     Timer1.setInterval(100);
     Timer1.setSingleShot(true);

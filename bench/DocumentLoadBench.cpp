@@ -1,0 +1,88 @@
+// Opening and saving big pages in the HTML document window: reading, decoding, the tab
+// conversion, handing the text to the editor, and writing it back.
+#include "MDITagra2.h"
+#include "ProgramPaths.h"
+#include "Prompter.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString MakePage(const QString &path, qint64 bytes)
+{
+    const QByteArray line
+        = "  <tr><td class=\"cell\">Zelle\xE4</td><td width=\"80\">\t42</td></tr>\r\n";
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (qint64 written = 0; written < bytes; written += line.size())
+        file.write(line);
+    return path;
+}
+
+void OpenPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
+    for (auto _ : state) {
+        TFMDITagra2 window;
+        benchmark::DoNotOptimize(window.OpenDocument(page, false, false, false));
+        QCoreApplication::processEvents();
+    }
+    state.counters["MB"] = double(state.range(0));
+}
+BENCHMARK(OpenPage)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void SavePage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
+    TFMDITagra2 window;
+    window.OpenDocument(page, false, false, false);
+    for (auto _ : state)
+        window.SaveDocument();
+}
+BENCHMARK(SavePage)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Answers nothing; the benchmark never asks.
+class TSilentPrompter : public TPrompter
+{
+public:
+    void ShowNote(const QString &, const QString &) override {}
+    void ShowError(const QString &, const QString &) override {}
+    bool AskYesNo(const QString &, const QString &, int) override { return false; }
+    TYesNoCancel AskYesNoCancel(const QString &, const QString &) override
+    {
+        return TYesNoCancel::No;
+    }
+    std::optional<QString> AskText(const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    TFileDialogResult AskOpenFileNames(const TFileDialogOptions &) override { return {}; }
+    TFileDialogResult AskSaveFileName(const TFileDialogOptions &) override { return {}; }
+    int AskChoice(const QString &, const QString &, const QStringList &) override { return 0; }
+    std::optional<QColor> AskColor(const QColor &) override { return std::nullopt; }
+    std::optional<QFont> AskFont(const QFont &) override { return std::nullopt; }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("HTML_EDITOR_REGISTRY", (home.path() + "/registry.json").toLocal8Bit());
+    qputenv("HTML_EDITOR_HOME", (home.path() + "/home").toLocal8Bit());
+    QApplication app(argc, argv);
+    TSilentPrompter prompter;
+    SetPrompter(&prompter);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,197 @@
+// The "&Bearbeiten" commands of the document windows: undo ring, clipboard, block and line
+// commands, conversions, going to a line, jump marks and search.
+#include "AppSettings.h"
+#include "ColorMemo.h"
+#include "DocumentMenus.h"
+#include "EditCommandRouter.h"
+#include "EditCommands.h"
+#include "FHTMLFrame.h"
+#include "FindDialog.h"
+#include "MenuBuilder.h"
+#include "Navigation.h"
+#include "Prompter.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+QMenu *TFHTMLFrame::CreateEditMenu(bool withLetterCaseItems)
+{
+    QMenu *menu = CreateMenu(this, "MnBearbeiten", "&Bearbeiten", QString(), 0, 2);
+    AddMenuItems(menu, DocumentEditMenuItems(withLetterCaseItems));
+    const auto on = [this, menu](const char *name, auto slot) {
+        if (QAction *action = menu->findChild<QAction *>(name))
+            connect(action, &QAction::triggered, this, slot);
+    };
+    on("MnRueckgaengig", [this] { UndoCommand(); });
+    on("MnWiderrufen", [this] { RedoCommand(); });
+    on("MnRedo", [this] { RedoCommand(); });
+    on("MnBlockAusschneiden", [this] { Edit([](TEditControl &e) { e.CutToClipboard(); }); });
+    on("MnBlockKopieren", [this] { ActiveEditor().CopyToClipboard(); });
+    on("MnBlockEinfuegen", [this] { Edit([](TEditControl &e) { e.PasteFromClipboard(); }); });
+    on("MnBlockLoeschen", [this] { Edit([](TEditControl &e) { e.ClearSelection(); }); });
+    on("MnBlockalsDateiSichern", [this] { SaveBlockAsFile(); });
+    on("MnAktuelleZeileloeschen", [this] { Change(&DeleteCaretLine); });
+    on("MnZeilebisEndeLoeschen", [this] { Change([](TEditControl &e) { DeleteToLineEnd(e); }); });
+    on("MnBlocknachlinks", [this] { Change(&UnindentBlock); });
+    on("MnBlocknachrechts", [this] { Change(&IndentBlock); });
+    on("MnGehezu", [this] { GoToLine(); });
+    on("MnSuchen", [this] { ShowFindDialog(); });
+    on("MnWeitersuchen", [this] { FindNext(); });
+    on("MnKonverttextvonDOSnachWindows", [this] { Change(&ConvertOemToAnsi); });
+    on("MnKonverttextvonWindowsnachDOS", [this] { Change(&ConvertAnsiToOem); });
+    on("MnConvertLowerCase", [this] { Change(&ConvertToLowerCase); });
+    on("MnTagsInKleinbuchstaben", [this] { Change(&TagsToLowerCase); });
+    on("MnAllesmarkieren", [this] { ActiveEditor().SelectAll(); });
+    AddMergedMenu(menu, 2);
+    return menu;
+}
+
+void TFHTMLFrame::ConnectEditorCommands()
+{
+    // Undo and redo from an editor's context menu and keys go to the snapshot ring.
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(MemoColor()), MemoSW()}) {
+        TEditCommandRouter *router = TEditCommandRouter::Of(editor);
+        connect(router, &TEditCommandRouter::UndoRequested, this, [this] { UndoCommand(); });
+        connect(router, &TEditCommandRouter::RedoRequested, this, [this] { RedoCommand(); });
+    }
+    connect(&TimerUndo, &QTimer::timeout, this, [this] { TakeUndoSnapshot(); });
+    UndoRing.Clear();
+    TakeUndoSnapshot();
+}
+
+void TFHTMLFrame::TakeUndoSnapshot()
+{
+    UndoRing.TakeUndoSnapshot(ActiveEditor());
+}
+
+void TFHTMLFrame::ApplyUndoTimer()
+{
+    const int interval = UndoTimerInterval(Settings().UndoMitKeyUp, Settings().UndoTimerIntervall);
+    if (interval == 0) {
+        TimerUndo.stop();
+    } else {
+        TimerUndo.setInterval(interval);
+        TimerUndo.start();
+    }
+}
+
+void TFHTMLFrame::UndoCommand()
+{
+    UndoRing.Undo(ActiveEditor());
+}
+
+void TFHTMLFrame::RedoCommand()
+{
+    UndoRing.Redo(ActiveEditor());
+}
+
+void TFHTMLFrame::BeforeCommand()
+{
+    // A menu key never reaches the editor as a key press, so the snapshot that a key press
+    // would take is taken here, before the command changes the text.
+    if (Settings().UndoMitKeyUp)
+        TakeUndoSnapshot();
+}
+
+void TFHTMLFrame::Change(const std::function<void(TEditControl &)> &command)
+{
+    BeforeCommand();
+    command(ActiveEditor());
+}
+
+void TFHTMLFrame::Edit(const std::function<void(TEditControl &)> &command)
+{
+    Change(command);
+    ActiveEditor().SetModified(true);
+}
+
+void TFHTMLFrame::SaveBlockAsFile()
+{
+    const TFileDialogResult result = Prompter().AskSaveFileName(BlockSaveDialogOptions());
+    if (!result.Accepted())
+        return;
+    // The clipboard keeps the block afterwards, as the transfer left it.
+    ActiveEditor().CopyToClipboard();
+    const QString error = WriteBlockToFile(ActiveEditor(), result.Files.first());
+    if (!error.isEmpty())
+        ShowError("Fehler", error);
+}
+
+void TFHTMLFrame::GoToLine()
+{
+    if (GoToLineCommand(ActiveEditor()))
+        FocusEditor();
+}
+
+void TFHTMLFrame::SetJumpMark(int digit)
+{
+    JumpMarks.Store(digit, ActiveEditor());
+}
+
+void TFHTMLFrame::GoToJumpMark(int digit)
+{
+    if (JumpMarks.GoTo(digit, ActiveEditor()))
+        FocusEditor();
+}
+
+void TFHTMLFrame::FocusEditor()
+{
+    ActiveEditor().ScrollCaret();
+    ActiveEditorWidget()->setFocus();
+}
+
+void TFHTMLFrame::ShowFindDialog()
+{
+    if (!FindDialog1) {
+        FindDialog1 = new TFindDialog(this);
+        connect(FindDialog1, &TFindDialog::FindRequested, this, [this] {
+            FindState = FindDialog1->State();
+            FindDialog1->hide();
+            FindNext();
+        });
+    }
+    PrepareFind(FindState, ActiveEditor(), Settings().SucheAmAktuellenCursor);
+    FindDialog1->SetState(FindState);
+    FindDialog1->show();
+    FindDialog1->raise();
+}
+
+TFindDialog *TFHTMLFrame::FindDialog() const
+{
+    return FindDialog1;
+}
+
+void TFHTMLFrame::FindNext()
+{
+    if (FindDialog1 && FindDialog1->isVisible()) {
+        FindState = FindDialog1->State();
+        FindDialog1->hide();
+    }
+    switch (FindNextInDocument(ActiveEditor(), FindState)) {
+    case TFindResult::Found:
+        FocusEditor();
+        break;
+    case TFindResult::NotFound:
+        ShowNote(SearchNoteCaption.toString(), SearchNotFoundText(FindState));
+        break;
+    case TFindResult::NothingToFind:
+        break;
+    }
+}
+
+void TFHTMLFrame::ConnectJumpMarkItems(QMenu *viewMenu)
+{
+    for (int mark = 1; mark <= 3; ++mark) {
+        const QString number = QString::number(mark);
+        connect(viewMenu->findChild<QAction *>("MnSetJump" + number),
+                &QAction::triggered,
+                this,
+                [this, mark] { SetJumpMark(mark); });
+        connect(viewMenu->findChild<QAction *>("GehezurSprungmarke" + number),
+                &QAction::triggered,
+                this,
+                [this, mark] { GoToJumpMark(mark); });
+    }
+}
