@@ -5,11 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
-bool HasHighByte(const QByteArray &bytes)
+bool HasHighByte(QByteArrayView bytes)
 {
     for (const char byte : bytes) {
         if (static_cast<unsigned char>(byte) >= 0x80)
@@ -18,21 +17,68 @@ bool HasHighByte(const QByteArray &bytes)
     return false;
 }
 
-// Decodes as UTF-8 when the bytes are valid UTF-8; sets ok accordingly.
-QString DecodeUtf8(QByteArrayView bytes, bool &ok)
+// Length of the UTF-8 sequence that starts with this byte, 0 when no sequence starts so.
+int SequenceLength(unsigned char lead)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    ok = !decoder.hasError();
-    return text;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
+// U+10FFFF). Stops at the first fault, so an ANSI file is told apart at its first umlaut.
+bool IsValidUtf8(QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const unsigned char *end = p + bytes.size();
+    while (p < end) {
+        const int length = SequenceLength(*p);
+        if (length == 0 || end - p < length)
+            return false;
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+        }
+        if ((p[0] == 0xE0 && p[1] < 0xA0) || (p[0] == 0xED && p[1] > 0x9F)
+            || (p[0] == 0xF0 && p[1] < 0x90) || (p[0] == 0xF4 && p[1] > 0x8F))
+            return false;
+        p += length;
+    }
+    return true;
+}
+
+// Whether every line break already is CR LF (and a CR never stands alone).
+bool OnlyCrLfBreaks(const QString &text)
+{
+    const QChar *p = text.constData();
+    const QChar *end = p + text.size();
+    for (; p < end; ++p) {
+        if (*p == '\n')
+            return false;
+        if (*p == '\r') {
+            if (p + 1 == end || p[1] != '\n')
+                return false;
+            ++p;
+        }
+    }
+    return true;
 }
 
 // Turns every CR LF, lone LF and lone CR into CR LF; tells whether LF-only breaks were seen.
-QString NormalizeLineBreaks(const QString &text, TLineBreakStyle &style)
+QString NormalizeLineBreaks(QString text, TLineBreakStyle &style)
 {
+    style = TLineBreakStyle::CrLf;
+    if (OnlyCrLfBreaks(text))
+        return text;
     const bool hasCrLf = text.contains(QLatin1String("\r\n"));
-    const bool hasLf = text.contains('\n');
-    style = !hasCrLf && hasLf ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf;
+    if (!hasCrLf && text.contains('\n'))
+        style = TLineBreakStyle::Lf;
     QString result;
     result.reserve(text.size() + text.size() / 32);
     const QChar *p = text.constData();
@@ -57,25 +103,17 @@ QString NormalizeLineBreaks(const QString &text, TLineBreakStyle &style)
 TDecodedText DecodeText(const QByteArray &bytes)
 {
     TDecodedText decoded;
+    const QByteArrayView view(bytes);
+    const bool bom = view.startsWith("\xEF\xBB\xBF");
+    const QByteArrayView body = bom ? view.sliced(3) : view;
     QString raw;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bool ok = false;
-        raw = DecodeUtf8(QByteArrayView(bytes).sliced(3), ok);
-        if (ok)
-            decoded.Format.Encoding = TTextEncoding::Utf8Bom;
-        else
-            raw = AnsiToUnicode(bytes);
-    } else if (HasHighByte(bytes)) {
-        bool ok = false;
-        raw = DecodeUtf8(bytes, ok);
-        if (ok)
-            decoded.Format.Encoding = TTextEncoding::Utf8;
-        else
-            raw = AnsiToUnicode(bytes);
+    if ((bom || HasHighByte(body)) && IsValidUtf8(body)) {
+        decoded.Format.Encoding = bom ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
+        raw = QString::fromUtf8(body);
     } else {
         raw = AnsiToUnicode(bytes);
     }
-    decoded.Text = NormalizeLineBreaks(raw, decoded.Format.LineBreaks);
+    decoded.Text = NormalizeLineBreaks(std::move(raw), decoded.Format.LineBreaks);
     return decoded;
 }
 

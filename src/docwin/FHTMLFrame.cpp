@@ -12,12 +12,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QStackedWidget>
+
+namespace {
+
+// Files above this size load with a progress dialog, in pieces of the second size.
+constexpr qint64 LargeFileSize = 4 * 1024 * 1024;
+constexpr qsizetype LoadPieceSize = 2 * 1024 * 1024;
+
+} // namespace
 
 TFHTMLFrame::TFHTMLFrame(QWidget *parent)
     : QWidget(parent)
@@ -113,18 +123,62 @@ void TFHTMLFrame::ApplyEditorFont()
     }
 }
 
-bool TFHTMLFrame::ReadDocumentFile(const QString &path, QString &text)
+bool TFHTMLFrame::LoadDocumentText(const QString &path,
+                                   const std::function<QString(QString)> &prepare)
 {
+    std::unique_ptr<QProgressDialog> progress;
+    if (QFileInfo(path).size() > LargeFileSize) {
+        progress = std::make_unique<QProgressDialog>("Datei wird gelesen ...",
+                                                     QString(),
+                                                     0,
+                                                     100,
+                                                     this);
+        progress->setObjectName("LoadProgress");
+        progress->setWindowTitle("Datei laden");
+        progress->setWindowModality(Qt::ApplicationModal);
+        progress->setMinimumDuration(0);
+        progress->setValue(0);
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TTextReadResult result = ReadTextFile(path);
     QApplication::restoreOverrideCursor();
     if (!result.Ok) {
+        progress.reset();
         ShowError("Fehler", result.Error);
         return false;
     }
-    text = std::move(result.Text);
     Format = result.Format;
+    if (progress) {
+        progress->setLabelText("Datei wird umgewandelt ...");
+        progress->setValue(10);
+    }
+    const QString text = prepare(std::move(result.Text));
+    if (progress)
+        progress->setLabelText("Datei wird angezeigt ...");
+    PutTextIntoEditor(text, progress.get());
+    ActiveEditor().SetSelStart(0);
     return true;
+}
+
+void TFHTMLFrame::PutTextIntoEditor(const QString &text, QProgressDialog *progress)
+{
+    TEditControl &editor = ActiveEditor();
+    if (!progress) {
+        editor.SetText(text);
+        return;
+    }
+    // Piece by piece, each ending after a line break, so the dialog can show the progress.
+    editor.SetText(QString());
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype to = std::min(text.size(), from + LoadPieceSize);
+        const qsizetype lineEnd = text.indexOf('\n', to);
+        to = lineEnd < 0 ? text.size() : lineEnd + 1;
+        editor.SetSelStart(editor.TextLength());
+        editor.ReplaceSelection(text.mid(from, to - from));
+        from = to;
+        progress->setValue(20 + int(80 * from / text.size()));
+    }
 }
 
 bool TFHTMLFrame::WriteDocumentFile(const QString &path, const QByteArray &bytes)
@@ -137,15 +191,6 @@ bool TFHTMLFrame::WriteDocumentFile(const QString &path, const QByteArray &bytes
         return false;
     }
     return true;
-}
-
-void TFHTMLFrame::ShowLoadedText(const QString &text, const TTextFormat &format)
-{
-    Format = format;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ActiveEditor().SetText(text);
-    QApplication::restoreOverrideCursor();
-    ActiveEditor().SetSelStart(0);
 }
 
 void TFHTMLFrame::SetLoadedCaption()

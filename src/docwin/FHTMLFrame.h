@@ -17,6 +17,7 @@
 
 class QMenu;
 class QPlainTextEdit;
+class QProgressDialog;
 class QStackedWidget;
 class TColorMemo;
 class TFindDialog;
@@ -112,13 +113,13 @@ protected:
     QStackedWidget *CreateEditors(void (*applySettings)(TColorMemo &));
     // FileName and its parts from a path; "noname" keeps empty parts.
     void SetFileName(const QString &fileName);
-    // Reads a file; shows the reason and returns false when it cannot be read.
-    bool ReadDocumentFile(const QString &path, QString &text);
+    // Reads a file into the active editor: the text is first passed through prepare (the
+    // window's conversion on loading), the caret goes to the start. Big files show a progress
+    // dialog while they load. Shows the reason and returns false when the file cannot be read.
+    bool LoadDocumentText(const QString &path, const std::function<QString(QString)> &prepare);
     // Writes the file (backup first when the settings ask for it); shows the reason and keeps
     // the document modified when it fails.
     bool WriteDocumentFile(const QString &path, const QByteArray &bytes);
-    // Puts a loaded text into the active editor: caret at the start, not modified.
-    void ShowLoadedText(const QString &text, const TTextFormat &format);
     void SetFormat(const TTextFormat &format) { Format = format; }
     // The caption after loading: the full path or the name with extension, by the settings.
     void SetLoadedCaption();
@@ -159,6 +160,7 @@ private:
     void ConnectFileMenu(QMenu *menu);
     void ConnectViewMenu(QMenu *menu);
     void ToggleWordWrap(bool wrap);
+    void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
     void ConnectJumpMarkItems(QMenu *viewMenu);
     void BeforeCommand();
     void SaveBlockAsFile();

@@ -127,11 +127,9 @@ bool TFMDITagra2::OpenDocument(const QString &fileName,
 
 bool TFMDITagra2::LoadFile(const QString &path)
 {
-    QString text;
-    if (!ReadDocumentFile(path, text))
-        return false;
     // Tabs become blanks in the colour view, except inside the first script blocks.
-    ShowLoadedText(HtmlTextAfterLoading(text), FileFormat());
+    if (!LoadDocumentText(path, [](QString text) { return HtmlTextAfterLoading(text); }))
+        return false;
     SetLoadedCaption();
     MarkSaved();
     return true;

@@ -84,14 +84,15 @@ bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
 
 bool TFMDI_CSS2::LoadFile(const QString &path)
 {
-    QString text;
-    if (!ReadDocumentFile(path, text))
-        return false;
     // A file with tabs opens in the plain view, where tabs stay tabs. Its text is shown exactly
     // as stored: turning groups of blanks into tabs is left to an explicit view switch.
-    if (text.contains('\t'))
-        SetActiveEditorToColour(false);
-    ShowLoadedText(text, FileFormat());
+    const auto prepare = [this](QString text) {
+        if (text.contains('\t'))
+            SetActiveEditorToColour(false);
+        return text;
+    };
+    if (!LoadDocumentText(path, prepare))
+        return false;
     SetLoadedCaption();
     MarkSaved();
     return true;

@@ -103,3 +103,15 @@ TEST(TextFile, FailedWriteKeepsTheOldFileAndSaysWhy)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old");
 }
+
+TEST(TextFile, MalformedUtf8SequencesAreReadAsAnsi)
+{
+    // An overlong form, an encoded surrogate and a cut-off sequence are no UTF-8.
+    for (const QByteArray &bytes :
+         {QByteArray("a\xC0\xAF"), QByteArray("a\xED\xA0\x80"), QByteArray("a\xE2\x80")}) {
+        const TDecodedText decoded = DecodeText(bytes);
+        EXPECT_EQ(decoded.Format.Encoding, TTextEncoding::Ansi);
+        EXPECT_EQ(EncodeText(decoded.Text, decoded.Format), bytes);
+    }
+    EXPECT_EQ(DecodeText("\xF0\x9F\x98\x80").Format.Encoding, TTextEncoding::Utf8);
+}

@@ -314,3 +314,18 @@ TEST_F(DocumentWindowTest, MenusCarryTheirNamesAndMergeGroups)
     wrap->trigger();
     EXPECT_TRUE(window.ActiveEditor().WordWrap());
 }
+
+TEST_F(DocumentWindowTest, BigFileLoadsInPiecesWithTheSameText)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 5 * 1024 * 1024; ++i)
+        bytes += "<p>Zeile " + QByteArray::number(i) + "\t\xE4</p>\r\n";
+    const QString page = Write("big.html", bytes);
+    TFMDITagra2 window;
+    ASSERT_TRUE(window.OpenDocument(page, false, false, false));
+    QString expected = QString::fromLatin1(bytes);
+    expected.replace('\t', ' ');
+    EXPECT_TRUE(window.ActiveEditor().Text() == expected);
+    EXPECT_EQ(window.ActiveEditor().SelStart(), 0);
+    EXPECT_FALSE(window.IsModified());
+}
