@@ -68,34 +68,52 @@ void OffsetQueries50MB(benchmark::State &state)
 }
 BENCHMARK(OffsetQueries50MB);
 
-void TypeOneCharacter(benchmark::State &state)
+// One typed character and the paint it causes, in an editor that shows a text of the given size
+// with the view on the caret in the middle of the text.
+void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state)
 {
-    TColorMemo memo;
-    ApplyHtmlWindowSettings(memo);
-    memo.resize(800, 600);
-    memo.show();
-    memo.activateWindow();
-    memo.setFocus();
-    auto *edit = new TPlainTextEditControl(&memo);
+    widget.resize(800, 600);
+    widget.show();
+    widget.activateWindow();
+    widget.setFocus();
+    auto *edit = new TPlainTextEditControl(&widget);
     edit->SetText(HtmlText(state.range(0)));
-    // Type in the middle of the document, with the view on the caret.
     edit->SetSelStart(edit->LineIndex(edit->LineCount() / 2) + 10);
     edit->ScrollCaret();
     QApplication::processEvents();
     for (auto _ : state) {
-        QTest::keyClick(&memo, Qt::Key_X);
+        QTest::keyClick(&widget, Qt::Key_X);
         // The paint of what the key changed, with its colour pass.
         QApplication::processEvents();
         state.PauseTiming();
-        QTest::keyClick(&memo, Qt::Key_Backspace);
+        QTest::keyClick(&widget, Qt::Key_Backspace);
         QApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+void TypeOneCharacter(benchmark::State &state)
+{
+    TColorMemo memo;
+    ApplyHtmlWindowSettings(memo);
+    TypeOneCharacterInto(memo, state);
     state.counters["passes"] = benchmark::Counter(memo.LastColourPass().Count);
 }
 BENCHMARK(TypeOneCharacter)
     ->Arg(10 * 1000)
     ->Arg(1000 * 1000)
+    ->Arg(50 * 1000 * 1000)
+    ->Unit(benchmark::kMicrosecond);
+
+// The same in a plain edit: what the key and the paint cost without colours.
+void TypeOneCharacterPlain(benchmark::State &state)
+{
+    QPlainTextEdit plain;
+    plain.setLineWrapMode(QPlainTextEdit::NoWrap);
+    TypeOneCharacterInto(plain, state);
+}
+BENCHMARK(TypeOneCharacterPlain)
+    ->Arg(10 * 1000)
     ->Arg(50 * 1000 * 1000)
     ->Unit(benchmark::kMicrosecond);
 

@@ -146,6 +146,7 @@ private:
     {
         QPalette Colours; // in the colour group the edit paints with now
         qreal Left = 0;   // x of the text's left edge in viewport coordinates
+        TFontStyles BaseStyle = 0;
     };
     class TGeometry;
     class TView;
@@ -162,12 +163,21 @@ private:
     void CollectVisibleLines();
     int VisibleLineOf(int offset) const;
     void RunColourPass(bool fromCaretLine);
-    void DrawRuns(QPainter &painter);
+    // Paints the runs of the lines that reach into the dirty rectangle.
+    void DrawRuns(QPainter &painter, const QRect &dirty);
     void DrawRun(QPainter &painter,
                  const TKeyDescr &run,
                  const TVisibleLine &line,
                  const TPaintContext &context);
+    void DrawStyledRun(QPainter &painter,
+                       const TKeyDescr &run,
+                       const TVisibleLine &line,
+                       const QTextLine &displayLine,
+                       qreal left) const;
+    // Style of a run as painted (hot-spot text may add underline) and the font for it.
+    TFontStyles RunStyle(const TKeyDescr &run) const;
     QFont RunFont(const TKeyDescr &run) const;
+    TFontStyles FontStyle() const;
 
     // Hot spots and dragging (ColorMemoMouse.cpp).
     void UpdateHotSpot(const QPoint &pos);

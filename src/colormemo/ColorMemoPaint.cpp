@@ -152,10 +152,7 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     input.ShowSelection = hasFocus() || !HideSelectionFlag;
     input.FontColor = clWindowText;
     input.Background = clWindow;
-    const QFont base = font();
-    input.FontStyle = TFontStyles((base.bold() ? fsBold : 0) | (base.italic() ? fsItalic : 0)
-                                  | (base.underline() ? fsUnderline : 0)
-                                  | (base.strikeOut() ? fsStrikeOut : 0));
+    input.FontStyle = FontStyle();
     input.Options = MemoOptions;
 
     if (OnIsKeywordChar) {
@@ -171,17 +168,24 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End};
 }
 
-void TColorMemo::DrawRuns(QPainter &painter)
+void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
 {
     QPalette colours = palette();
     colours.setCurrentColorGroup(hasFocus() ? QPalette::Active : QPalette::Inactive);
-    const TPaintContext context{colours, contentOffset().x()};
+    const TPaintContext context{colours, contentOffset().x(), FontStyle()};
     const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &Pass.Runs()};
     for (const std::vector<TKeyDescr> *runs : lists) {
         for (const TKeyDescr &run : *runs) {
             const int index = VisibleLineOf(run.Start);
-            if (index >= 0)
-                DrawRun(painter, run, VisibleLines[size_t(index)], context);
+            if (index < 0)
+                continue;
+            // Only where this paint reaches (a blinking caret repaints a few pixels).
+            const TVisibleLine &line = VisibleLines[size_t(index)];
+            const size_t next = size_t(index) + 1;
+            const qreal bottom = next < VisibleLines.size() ? VisibleLines[next].Top
+                                                            : viewport()->height();
+            if (bottom > dirty.top() && line.Top <= dirty.bottom())
+                DrawRun(painter, run, line, context);
         }
     }
 }
@@ -201,51 +205,84 @@ void TColorMemo::DrawRun(QPainter &painter,
     const int last = std::min({run.End - line.Offset, int(text.size()) - 1, lineEnd - 1});
     if (last < first)
         return;
-    const qreal top = line.Top + displayLine.y();
-    const qreal height = displayLine.height();
     const QColor textColor = ToQColor(run.Color, context.Colours);
-    const QColor brush = ToQColor(run.Brush, context.Colours);
-    const QFont runFont = RunFont(run);
-    painter.setFont(runFont);
-    painter.setPen(textColor);
-
+    const QRectF cell(context.Left + displayLine.cursorToX(first),
+                      line.Top + displayLine.y(),
+                      displayLine.cursorToX(last + 1) - displayLine.cursorToX(first),
+                      displayLine.height());
     if (run.Keyword && OnDrawKey) {
         const QString key = text.mid(first, last - first + 1);
-        const QFontMetricsF metrics(runFont);
-        const QRectF rect(context.Left + displayLine.cursorToX(first),
-                          top,
-                          metrics.horizontalAdvance(key),
-                          metrics.height());
-        OnDrawKey(painter, key, rect, textColor);
+        const QFontMetricsF metrics(RunFont(run));
+        painter.setFont(RunFont(run));
+        painter.setPen(textColor);
+        OnDrawKey(painter,
+                  key,
+                  QRectF(cell.topLeft(), QSizeF(metrics.horizontalAdvance(key), metrics.height())),
+                  textColor);
         return;
     }
-    // Cut at tabs: the layout knows the tab stops, a plain string drawn at x does not. Each piece
-    // takes its x from the layout, so fractional advances line up with the text underneath.
+    painter.fillRect(cell, ToQColor(run.Brush, context.Colours));
+    painter.setPen(textColor);
+    if (RunStyle(run) == context.BaseStyle) {
+        // The glyphs exactly as the line laid them out, tabs and fractional advances included.
+        const QList<QGlyphRun> glyphs = displayLine.glyphRuns(first, last - first + 1);
+        for (const QGlyphRun &glyphRun : glyphs)
+            painter.drawGlyphRun(QPointF(context.Left, line.Top), glyphRun);
+    } else {
+        DrawStyledRun(painter, run, line, displayLine, context.Left);
+    }
+}
+
+void TColorMemo::DrawStyledRun(QPainter &painter,
+                               const TKeyDescr &run,
+                               const TVisibleLine &line,
+                               const QTextLine &displayLine,
+                               qreal left) const
+{
+    // Bold, italic or underlined text has other advances than the line's glyphs; each piece
+    // between tabs (whose stops a plain string does not know) starts where the layout puts it.
+    painter.setFont(RunFont(run));
+    const QString &text = line.Text;
+    const int first = run.Start - line.Offset;
+    const int last = std::min(run.End - line.Offset,
+                              displayLine.textStart() + displayLine.textLength() - 1);
+    const qreal baseline = line.Top + displayLine.y() + displayLine.ascent();
     int pieceStart = first;
     for (int i = first; i <= last + 1; ++i) {
         if (i <= last && text.at(i) != u'\t')
             continue;
-        const qreal x1 = context.Left + displayLine.cursorToX(pieceStart);
-        const qreal x2 = context.Left + displayLine.cursorToX(std::min(i + 1, last + 1));
-        painter.fillRect(QRectF(x1, top, x2 - x1, height), brush);
         if (i > pieceStart) {
-            const QString piece = text.mid(pieceStart, i - pieceStart);
-            painter.drawText(QPointF(x1, top + displayLine.ascent()), piece);
+            const QPointF origin(left + displayLine.cursorToX(pieceStart), baseline);
+            painter.drawText(origin, text.mid(pieceStart, i - pieceStart));
         }
         pieceStart = i + 1;
     }
 }
 
-QFont TColorMemo::RunFont(const TKeyDescr &run) const
+TFontStyles TColorMemo::RunStyle(const TKeyDescr &run) const
 {
-    QFont runFont = font();
     const bool hotText = run.Priority == HotSpotTextPriority && HotSpotSettings.Active
                          && HotSpotSettings.Underlined;
-    runFont.setBold(run.Style & fsBold);
-    runFont.setItalic(run.Style & fsItalic);
-    runFont.setUnderline((run.Style & fsUnderline) || hotText);
-    runFont.setStrikeOut(run.Style & fsStrikeOut);
+    return TFontStyles(run.Style | (hotText ? fsUnderline : 0));
+}
+
+QFont TColorMemo::RunFont(const TKeyDescr &run) const
+{
+    const TFontStyles style = RunStyle(run);
+    QFont runFont = font();
+    runFont.setBold(style & fsBold);
+    runFont.setItalic(style & fsItalic);
+    runFont.setUnderline(style & fsUnderline);
+    runFont.setStrikeOut(style & fsStrikeOut);
     return runFont;
+}
+
+TFontStyles TColorMemo::FontStyle() const
+{
+    const QFont base = font();
+    return TFontStyles((base.bold() ? fsBold : 0) | (base.italic() ? fsItalic : 0)
+                       | (base.underline() ? fsUnderline : 0)
+                       | (base.strikeOut() ? fsStrikeOut : 0));
 }
 
 QList<TGutterLabel> TColorMemo::GutterLabels() const
@@ -306,7 +343,7 @@ void TColorMemo::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     if (CanColour()) {
         RunColourPass(fromCaretLine);
-        DrawRuns(painter);
+        DrawRuns(painter, event->rect());
     }
     DrawDropCaret(painter);
 }
