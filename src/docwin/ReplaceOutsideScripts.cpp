@@ -188,8 +188,7 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
 {
     const QChar protectedChar(u'\0');
     qsizetype next = text.indexOf(c);
-    bool hasZero = text.contains(protectedChar);
-    if (next < 0 && !hasZero)
+    if (next < 0)
         return text;
 
     std::vector<TMarkerFinder> finders;
@@ -201,6 +200,7 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
 
     QString out;
     out.reserve(text.size() + text.count(c) * std::max<qsizetype>(replacement.size() - 1, 0));
+    std::vector<qsizetype> spared;
     qsizetype from = 0;
     while (next >= 0) {
         for (TMarkerFinder &finder : finders)
@@ -220,15 +220,17 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
         const QStringView put = isProtected ? QStringView(&protectedChar, 1) : replacement;
         for (TMarkerFinder &finder : finders)
             finder.FeedOther(put, out.size());
+        if (isProtected)
+            spared.push_back(out.size());
         out.append(put);
-        hasZero = hasZero || isProtected || put.contains(protectedChar);
 
         from = next + 1;
         next = text.indexOf(c, from);
     }
     out.append(QStringView(text).sliced(from));
-    if (hasZero)
-        out.replace(protectedChar, c);
+    // Only the spared characters come back; characters with code 0 of the text itself stay.
+    for (const qsizetype pos : spared)
+        out[pos] = c;
     return out;
 }
 

@@ -35,8 +35,9 @@ inline constexpr std::array<TCharReplacement, 7> UmlautReferences{{
 // are looked for in the text as it stands before each occurrence is decided, with the earlier
 // replacements already made, so a replacement can open or close a block further on. A script
 // block opens with "<script language" or with <script type="text/javascript">, whichever comes
-// first, and ends with "</script>". Characters with code 0 come back as c. Linear in the length
-// of the text; each occurrence of c is replaced once, even when the replacement contains c.
+// first, and ends with "</script>". Characters with code 0 in the text are left as they are.
+// Linear in the length of the text; each occurrence of c is replaced once, even when the
+// replacement contains c.
 QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &text);
 QString ReplaceOutsideScripts(const TCharReplacement &pair, const QString &text);
 // Applies the pairs one after the other.

@@ -48,12 +48,14 @@ QString LiteralReplaceOutsideScripts(QChar c, const QString &r, const QString &t
             return open > 0 && close > 0 && open <= p && p <= close;
         };
         const bool isProtected = pair(m.S1, m.S2) || pair(m.P1, m.P2) || pair(m.A1, m.A2);
-        w = w.left(p - 1) + (isProtected ? QString(QChar(0)) : r) + w.mid(p);
+        // The spared character stands in as a private-use character that no text here holds
+        // (code 0 would mix it up with the text's own code-0 characters).
+        w = w.left(p - 1) + (isProtected ? QString(QChar(0xE000)) : r) + w.mid(p);
         m = LiteralMarkers(w);
         p = int(w.indexOf(c)) + 1;
     }
     for (qsizetype i = 0; i < w.size(); ++i) {
-        if (w[i] == QChar(0))
+        if (w[i] == QChar(0xE000))
             w[i] = c;
     }
     return w;
@@ -91,10 +93,11 @@ TEST(ReplaceOutsideScripts, BlockWithoutBothMarkersProtectsNothing)
     EXPECT_EQ(Replace('\t', " ", "%>\t<%\t"), "%> <% ");
 }
 
-TEST(ReplaceOutsideScripts, CharacterWithCodeZeroBecomesTheReplacedCharacter)
+TEST(ReplaceOutsideScripts, CharactersWithCodeZeroStayAsTheyAre)
 {
     const QString text = QString("a") + QChar(0) + "b\tc" + QChar(0);
-    EXPECT_EQ(Replace('\t', " ", text), "a\tb c\t");
+    EXPECT_EQ(Replace('\t', " ", text), QString("a") + QChar(0) + "b c" + QChar(0));
+    EXPECT_EQ(Replace('\t', " ", QString(QChar(0))), QString(QChar(0)));
 }
 
 TEST(ReplaceOutsideScripts, ReplacementCanOpenABlockForTheCharactersAfterIt)
