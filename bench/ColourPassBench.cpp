@@ -1,11 +1,10 @@
+#include "AllocationCounter.h"
 #include "ColourPass.h"
 #include "RuleSets.h"
 #include "TextBuffer.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <map>
 #include <memory>
 
@@ -13,40 +12,6 @@
 // of different sizes. The pass is given only the visible lines, so its time must not depend on
 // the document's size. Every heap allocation is counted (the C allocator is replaced by a
 // counting one, which sees operator new and Qt's containers alike) and reported per pass.
-
-namespace {
-std::atomic<long> AllocationCount{0};
-}
-
-extern "C" {
-void *__libc_malloc(std::size_t size);
-void *__libc_calloc(std::size_t count, std::size_t size);
-void *__libc_realloc(void *p, std::size_t size);
-void __libc_free(void *p);
-
-void *malloc(std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-
-void *calloc(std::size_t count, std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-
-void *realloc(void *p, std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(p, size);
-}
-
-void free(void *p)
-{
-    __libc_free(p);
-}
-}
 
 namespace {
 
@@ -128,9 +93,9 @@ void ColourPassOverOneScreen(benchmark::State &state)
     pass.Run(rules, hotSpot, input, view);
     long allocations = 0;
     for (auto _ : state) {
-        const long before = AllocationCount.load(std::memory_order_relaxed);
+        const long before = AllocationCount();
         pass.Run(rules, hotSpot, input, view);
-        allocations += AllocationCount.load(std::memory_order_relaxed) - before;
+        allocations += AllocationCount() - before;
         benchmark::DoNotOptimize(pass.Runs().data());
     }
     state.counters["document_chars"] = double(doc.TextLength());

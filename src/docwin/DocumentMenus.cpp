@@ -1,8 +1,18 @@
 #include "DocumentMenus.h"
 
+#include <QMenu>
 #include <QString>
 
 namespace {
+
+// Which document windows carry an item.
+enum TWindows { InHtml = 1, InCss = 2, InBoth = InHtml | InCss };
+
+struct TDocumentMenuItem
+{
+    TWindows Windows;
+    TMenuItemSpec Item;
+};
 
 const TMenuItemSpec FileItems[] = {
     {"MnNeu", "&Neu...", "Ctrl+N", "Neue Datei erzeugen", 101},
@@ -25,105 +35,76 @@ const TMenuItemSpec FileItems[] = {
     {"MnExit", "&Beenden"},
 };
 
-const TMenuItemSpec HtmlViewItems[] = {
-    {"MnZeilenUmbruch", "Zeilenumbruch"},
-    {"MnSchrift", "&Schrift"},
-    {"", "-"},
-    {"MnQuellcode", "Quellcode", "Ctrl+F1"},
-    {"MnBrowser", "&Browser", "Ctrl+F2"},
-    {"", "-"},
-    {"MnSetJump1", "Setze Sprungmarke1"},
-    {"MnSetJump2", "Setze Sprungmarke2"},
-    {"MnSetJump3", "Setze Sprungmarke3"},
-    {"GehezurSprungmarke1", "Gehe zur Sprungmarke1"},
-    {"GehezurSprungmarke2", "Gehe zur Sprungmarke2"},
-    {"GehezurSprungmarke3", "Gehe zur Sprungmarke3"},
+const TDocumentMenuItem ViewItems[] = {
+    {InBoth, {"MnZeilenUmbruch", "Zeilenumbruch"}},
+    {InBoth, {"MnSchrift", "&Schrift"}},
+    {InHtml, {"", "-"}},
+    {InHtml, {"MnQuellcode", "Quellcode", "Ctrl+F1"}},
+    {InHtml, {"MnBrowser", "&Browser", "Ctrl+F2"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnSetJump1", "Setze Sprungmarke1"}},
+    {InBoth, {"MnSetJump2", "Setze Sprungmarke2"}},
+    {InBoth, {"MnSetJump3", "Setze Sprungmarke3"}},
+    {InBoth, {"GehezurSprungmarke1", "Gehe zur Sprungmarke1"}},
+    {InBoth, {"GehezurSprungmarke2", "Gehe zur Sprungmarke2"}},
+    {InBoth, {"GehezurSprungmarke3", "Gehe zur Sprungmarke3"}},
 };
 
-const TMenuItemSpec CssViewItems[] = {
-    {"MnZeilenUmbruch", "Zeilenumbruch"},
-    {"MnSchrift", "&Schrift"},
-    {"", "-"},
-    {"MnSetJump1", "Setze Sprungmarke1"},
-    {"MnSetJump2", "Setze Sprungmarke2"},
-    {"MnSetJump3", "Setze Sprungmarke3"},
-    {"GehezurSprungmarke1", "Gehe zur Sprungmarke1"},
-    {"GehezurSprungmarke2", "Gehe zur Sprungmarke2"},
-    {"GehezurSprungmarke3", "Gehe zur Sprungmarke3"},
+// The style sheet window has no letter case commands, and its redo item has another name.
+const TDocumentMenuItem EditItems[] = {
+    {InBoth, {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"}},
+    {InHtml, {"MnWiderrufen", "Widerrufen", "Ctrl+Alt+Z"}},
+    {InCss, {"MnRedo", "Widerrufen", "Ctrl+Alt+Z"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"}},
+    {InBoth, {"MnBlockKopieren", "&Kopieren", "Ctrl+C"}},
+    {InBoth, {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"}},
+    {InBoth, {"MnBlockLoeschen", "&Löschen"}},
+    {InBoth, {"MnBlockalsDateiSichern", "&Block als Datei &sichern"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"}},
+    {InBoth, {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"}},
+    {InBoth, {"MnBlocknachlinks", "Block nach links", "Ctrl+L"}},
+    {InBoth, {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnGehezu", "&Gehe zu...", "Ctrl+G"}},
+    {InBoth, {"MnSuchen", "Suchen", "Ctrl+F"}},
+    {InBoth, {"MnWeitersuchen", "Weitersuchen", "F3"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"}},
+    {InBoth, {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"}},
+    {InHtml, {"MnConvertLowerCase", "Alles in Kleinbuchstaben"}},
+    {InHtml, {"MnTagsInKleinbuchstaben", "Tags in Kleinbuchstaben"}},
+    {InBoth, {"", "-"}},
+    {InBoth, {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"}},
 };
 
-const TMenuItemSpec HtmlEditItems[] = {
-    {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"},
-    {"MnWiderrufen", "Widerrufen", "Ctrl+Alt+Z"},
-    {"", "-"},
-    {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"},
-    {"MnBlockKopieren", "&Kopieren", "Ctrl+C"},
-    {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"},
-    {"MnBlockLoeschen", "&Löschen"},
-    {"MnBlockalsDateiSichern", "&Block als Datei &sichern"},
-    {"", "-"},
-    {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"},
-    {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"},
-    {"MnBlocknachlinks", "Block nach links", "Ctrl+L"},
-    {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"},
-    {"", "-"},
-    {"MnGehezu", "&Gehe zu...", "Ctrl+G"},
-    {"MnSuchen", "Suchen", "Ctrl+F"},
-    {"MnWeitersuchen", "Weitersuchen", "F3"},
-    {"", "-"},
-    {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"},
-    {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"},
-    {"MnConvertLowerCase", "Alles in Kleinbuchstaben"},
-    {"MnTagsInKleinbuchstaben", "Tags in Kleinbuchstaben"},
-    {"", "-"},
-    {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"},
-};
-
-// The style sheet window has no letter case commands.
-const TMenuItemSpec CssEditItems[] = {
-    {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"},
-    {"MnRedo", "Widerrufen", "Ctrl+Alt+Z"},
-    {"", "-"},
-    {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"},
-    {"MnBlockKopieren", "&Kopieren", "Ctrl+C"},
-    {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"},
-    {"MnBlockLoeschen", "&Löschen"},
-    {"MnBlockalsDateiSichern", "&Block als Datei &sichern"},
-    {"", "-"},
-    {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"},
-    {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"},
-    {"MnBlocknachlinks", "Block nach links", "Ctrl+L"},
-    {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"},
-    {"", "-"},
-    {"MnGehezu", "&Gehe zu...", "Ctrl+G"},
-    {"MnSuchen", "Suchen", "Ctrl+F"},
-    {"MnWeitersuchen", "Weitersuchen", "F3"},
-    {"", "-"},
-    {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"},
-    {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"},
-    {"", "-"},
-    {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"},
-};
+std::vector<TMenuItemSpec> ItemsOf(std::span<const TDocumentMenuItem> items, bool html)
+{
+    const TWindows window = html ? InHtml : InCss;
+    std::vector<TMenuItemSpec> result;
+    for (const TDocumentMenuItem &item : items) {
+        if (item.Windows & window)
+            result.push_back(item.Item);
+    }
+    return result;
+}
 
 } // namespace
-
-std::span<const TMenuItemSpec> DocumentEditMenuItems(bool withLetterCaseItems)
-{
-    if (withLetterCaseItems)
-        return HtmlEditItems;
-    return CssEditItems;
-}
 
 std::span<const TMenuItemSpec> DocumentFileMenuItems()
 {
     return FileItems;
 }
 
-std::span<const TMenuItemSpec> DocumentViewMenuItems(bool withBrowserItems)
+std::vector<TMenuItemSpec> DocumentViewMenuItems(bool html)
 {
-    if (withBrowserItems)
-        return HtmlViewItems;
-    return CssViewItems;
+    return ItemsOf(ViewItems, html);
+}
+
+std::vector<TMenuItemSpec> DocumentEditMenuItems(bool html)
+{
+    return ItemsOf(EditItems, html);
 }
 
 QString JumpMarkCaption(int mark, bool set)
@@ -132,4 +113,19 @@ QString JumpMarkCaption(int mark, bool set)
     if (set)
         return "Setze Sprungmarke" + number + "\tSTRG+SHIFT+" + number;
     return "Gehe zur Sprungmarke" + number + "\tSTRG+" + number;
+}
+
+QMenu *CreateFileMenu(QWidget *owner)
+{
+    return CreateMenu(owner, "MnDatei", "&Datei", "Menü Datei", 100, 1);
+}
+
+QMenu *CreateHelpMenu(QWidget *owner)
+{
+    return CreateMenu(owner,
+                      "MnHilfe",
+                      "&Hilfe",
+                      "Menü dient zum Anzeigen von Hilfeinformationen",
+                      900,
+                      9);
 }

@@ -5,12 +5,20 @@
 #include <QString>
 
 #include <span>
+#include <vector>
 
-// The items of the document windows' shared menus, in menu order.
+class QMenu;
+class QWidget;
+
+// The items of the document windows' menus, in menu order; html chooses the HTML window's
+// items, else the CSS window's.
 std::span<const TMenuItemSpec> DocumentFileMenuItems();
-// "&Ansicht" of the HTML window (with the browser items) or of the CSS window.
-std::span<const TMenuItemSpec> DocumentViewMenuItems(bool withBrowserItems);
-// "&Bearbeiten" of the HTML window (with the letter case commands) or of the CSS window.
-std::span<const TMenuItemSpec> DocumentEditMenuItems(bool withLetterCaseItems);
+std::vector<TMenuItemSpec> DocumentViewMenuItems(bool html);
+std::vector<TMenuItemSpec> DocumentEditMenuItems(bool html);
 // Caption of a jump-mark item: the key name stands right-aligned behind a tab.
 QString JumpMarkCaption(int mark, bool set);
+
+// The empty "&Datei" (group 1) and "&Hilfe" (group 9) menus that the frame and every document
+// window have, the windows' replacing the frame's while they are active.
+QMenu *CreateFileMenu(QWidget *owner);
+QMenu *CreateHelpMenu(QWidget *owner);

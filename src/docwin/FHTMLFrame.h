@@ -136,6 +136,8 @@ protected:
     QMenu *CreateFileMenu();
     QMenu *CreateViewMenu(bool withBrowserItems);
     QMenu *CreateEditMenu(bool withLetterCaseItems);
+    // "&Hilfe" with the information item of the given object name.
+    QMenu *CreateHelpMenu(const char *infoItemName);
     // Routes the editors' undo keys and the undo timer to the ring; takes the first snapshot.
     void ConnectEditorCommands();
     // Takes the snapshot a key press would take, then runs a command on the active editor;

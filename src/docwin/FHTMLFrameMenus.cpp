@@ -28,9 +28,21 @@ void TFHTMLFrame::AddMergedMenu(QMenu *menu, int groupIndex)
     Menus << TMergedMenu{menu, groupIndex};
 }
 
+QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName)
+{
+    QMenu *menu = ::CreateHelpMenu(this);
+    QAction *info = menu->addAction("Produkt &Info...");
+    info->setObjectName(infoItemName);
+    connect(info, &QAction::triggered, this, [] {
+        WithHost([](TDocumentHost &h) { h.ProductInfoCommand(); });
+    });
+    AddMergedMenu(menu, 9);
+    return menu;
+}
+
 QMenu *TFHTMLFrame::CreateFileMenu()
 {
-    QMenu *menu = CreateMenu(this, "MnDatei", "&Datei", "Menü Datei", 100, 1);
+    QMenu *menu = ::CreateFileMenu(this);
     AddMenuItems(menu, DocumentFileMenuItems());
     RecentItems = AddRecentFileItems(menu);
     ConnectFileMenu(menu);

@@ -86,19 +86,7 @@ void TFMDITagra2::CreateMenus()
             &QAction::triggered,
             this,
             &TFMDITagra2::ShowBrowser);
-    QMenu *help = CreateMenu(this,
-                             "MnHilfe",
-                             "&Hilfe",
-                             "Menü dient zum Anzeigen von Hilfeinformationen",
-                             900,
-                             9);
-    QAction *info = help->addAction("Produkt &Info...");
-    info->setObjectName("MnProduktInfo");
-    connect(info, &QAction::triggered, this, [] {
-        if (DocumentHost())
-            DocumentHost()->ProductInfoCommand();
-    });
-    AddMergedMenu(help, 9);
+    CreateHelpMenu("MnProduktInfo");
     CollectMenuShortcuts();
 }
 

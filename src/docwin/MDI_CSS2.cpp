@@ -42,19 +42,7 @@ void TFMDI_CSS2::CreateMenus()
     CreateFileMenu();
     CreateEditMenu(false);
     CreateViewMenu(false);
-    QMenu *help = CreateMenu(this,
-                             "MnHilfe",
-                             "&Hilfe",
-                             "Menü dient zum Anzeigen von Hilfeinformationen",
-                             900,
-                             9);
-    QAction *info = help->addAction("Produkt &Info...");
-    info->setObjectName("MnProduktInfo1");
-    connect(info, &QAction::triggered, this, [] {
-        if (DocumentHost())
-            DocumentHost()->ProductInfoCommand();
-    });
-    AddMergedMenu(help, 9);
+    CreateHelpMenu("MnProduktInfo1");
     CollectMenuShortcuts();
 }
 

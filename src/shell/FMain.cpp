@@ -1,6 +1,7 @@
 #include "FMain.h"
 
 #include "AppSettings.h"
+#include "DocumentMenus.h"
 #include "ExternalTools.h"
 #include "FHTMLFrame.h"
 #include "FileUtils.h"
@@ -162,7 +163,7 @@ void TFMain::AddSeparator(const char *name, bool visible)
 
 void TFMain::CreateMenus()
 {
-    QMenu *file = CreateMenu(this, "MnDatei", "&Datei", "Menü Datei", 100, 1);
+    QMenu *file = CreateFileMenu(this);
     AddMenuItems(file, FrameFileMenuItems());
     RecentItems = AddRecentFileItems(file);
     QMenu *options
@@ -171,12 +172,7 @@ void TFMain::CreateMenus()
     QMenu *window
         = CreateMenu(this, "MnFenster", "&Fenster", "Menü für die Fensterfunktionen", 800, 8);
     AddMenuItems(window, FrameWindowMenuItems());
-    QMenu *help = CreateMenu(this,
-                             "MnHilfe",
-                             "&Hilfe",
-                             "Menü dient zum Anzeigen von Hilfeinformationen",
-                             900,
-                             9);
+    QMenu *help = CreateHelpMenu(this);
     AddMenuItems(help, FrameHelpMenuItems());
     FrameMenus = {file, options, window, help};
     menuBar()->setObjectName("MainMenu1");

@@ -1,3 +1,4 @@
+#include "AllocationCounter.h"
 #include "ColourPass.h"
 #include "ColourPassFakes.h"
 #include "RuleSets.h"
@@ -5,55 +6,19 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <memory>
 
-// Every heap allocation of this test executable is counted, so that a test can prove that a
-// piece of code allocates nothing. The C allocation functions are replaced by counting ones
-// that forward to the C library's own; operator new and Qt's containers both end up there.
-namespace {
-std::atomic<long> AllocationCount{0};
-}
-
-extern "C" {
-void *__libc_malloc(std::size_t size);
-void *__libc_calloc(std::size_t count, std::size_t size);
-void *__libc_realloc(void *p, std::size_t size);
-void __libc_free(void *p);
-
-void *malloc(std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-
-void *calloc(std::size_t count, std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-
-void *realloc(void *p, std::size_t size)
-{
-    AllocationCount.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(p, size);
-}
-
-void free(void *p)
-{
-    __libc_free(p);
-}
-}
+// Every heap allocation of this test executable is counted (AllocationCounter.cpp is linked in),
+// so that a test can prove that a piece of code allocates nothing.
 
 TEST(ColourPassAllocation, CountingSeesQtAndStandardAllocations)
 {
-    long before = AllocationCount.load();
+    long before = AllocationCount();
     QString text(100, u'x');
-    EXPECT_GT(AllocationCount.load(), before);
-    before = AllocationCount.load();
+    EXPECT_GT(AllocationCount(), before);
+    before = AllocationCount();
     auto number = std::make_unique<int>(5);
-    EXPECT_GT(AllocationCount.load(), before);
+    EXPECT_GT(AllocationCount(), before);
 }
 
 TEST(ColourPassAllocation, RepeatedPassOverTheSameViewAllocatesNothing)
@@ -82,8 +47,8 @@ TEST(ColourPassAllocation, RepeatedPassOverTheSameViewAllocatesNothing)
     pass.Run(rules, hotSpot, input, view);
     ASSERT_GT(pass.Runs().size(), 1000u);
 
-    const long before = AllocationCount.load();
+    const long before = AllocationCount();
     for (int i = 0; i < 10; ++i)
         pass.Run(rules, hotSpot, input, view);
-    EXPECT_EQ(AllocationCount.load() - before, 0);
+    EXPECT_EQ(AllocationCount() - before, 0);
 }
