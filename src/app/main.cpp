@@ -3,7 +3,10 @@
 #include "QtPrompter.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -52,6 +55,15 @@ int main(int argc, char **argv)
     QApplication::setApplicationName("HTML-Editor");
     QApplication::setOrganizationName("KALMORA");
     InitBasisLibrary(QCoreApplication::applicationFilePath());
+    // The program speaks German whatever the desktop's language: Qt's own texts too
+    // ("Ja", "Nein", "Abbrechen" in message boxes, the file dialogs).
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German, QLocale::Germany),
+                     "qtbase",
+                     "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     app.setProperty("HelpFile", QString(ProgramDirectory + "HTML32.HLP"));
 
     TQtPrompter prompter;
@@ -63,5 +75,6 @@ int main(int argc, char **argv)
     // Without a window manager "maximised" means nothing; fill the screen ourselves.
     frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();
+    frame.activateWindow();
     return QApplication::exec();
 }

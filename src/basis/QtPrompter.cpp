@@ -18,6 +18,26 @@ QString DisplayText(const QString &text)
     return shown;
 }
 
+// Gives the keyboard back to the dialog's owner when a dialog closes; without a window
+// manager nobody else would.
+class TReactivate
+{
+public:
+    explicit TReactivate(QWidget *owner)
+        : Owner(owner)
+    {}
+    ~TReactivate()
+    {
+        if (Owner)
+            Owner->activateWindow();
+    }
+    TReactivate(const TReactivate &) = delete;
+    TReactivate &operator=(const TReactivate &) = delete;
+
+private:
+    QWidget *Owner;
+};
+
 } // namespace
 
 QStringList QtNameFilters(const QString &filter)
@@ -38,16 +58,19 @@ QStringList QtNameFilters(const QString &filter)
 
 void TQtPrompter::ShowNote(const QString &caption, const QString &text)
 {
+    TReactivate reactivate(Parent);
     QMessageBox::warning(Parent, caption, DisplayText(text));
 }
 
 void TQtPrompter::ShowError(const QString &caption, const QString &text)
 {
+    TReactivate reactivate(Parent);
     QMessageBox::critical(Parent, caption, DisplayText(text));
 }
 
 bool TQtPrompter::AskYesNo(const QString &, const QString &text, int helpContext)
 {
+    TReactivate reactivate(Parent);
     // The confirmation box carries the standard caption, not the caller's.
     QMessageBox box(QMessageBox::Question,
                     "Bestätigen",
@@ -62,6 +85,7 @@ bool TQtPrompter::AskYesNo(const QString &, const QString &text, int helpContext
 
 TYesNoCancel TQtPrompter::AskYesNoCancel(const QString &caption, const QString &text)
 {
+    TReactivate reactivate(Parent);
     const auto answer = QMessageBox::question(Parent,
                                               caption,
                                               DisplayText(text),
@@ -78,6 +102,7 @@ std::optional<QString> TQtPrompter::AskText(const QString &prompt,
                                             const QString &caption,
                                             const QString &initial)
 {
+    TReactivate reactivate(Parent);
     bool ok = false;
     const QString text
         = QInputDialog::getText(Parent, caption, prompt, QLineEdit::Normal, initial, &ok);
@@ -88,6 +113,7 @@ std::optional<QString> TQtPrompter::AskText(const QString &prompt,
 
 TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, bool save)
 {
+    TReactivate reactivate(Parent);
     QFileDialog dialog(Parent, options.Title, options.InitialDir);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (save)
@@ -126,6 +152,7 @@ int TQtPrompter::AskChoice(const QString &caption,
                            const QString &groupCaption,
                            const QStringList &choices)
 {
+    TReactivate reactivate(Parent);
     TFLRadio4 dialog(Parent);
     dialog.setWindowTitle(caption);
     dialog.SetGroupCaption(groupCaption);
@@ -137,6 +164,7 @@ int TQtPrompter::AskChoice(const QString &caption,
 
 std::optional<QColor> TQtPrompter::AskColor(const QColor &initial)
 {
+    TReactivate reactivate(Parent);
     const QColor color = QColorDialog::getColor(initial, Parent);
     if (!color.isValid())
         return std::nullopt;
@@ -145,6 +173,7 @@ std::optional<QColor> TQtPrompter::AskColor(const QColor &initial)
 
 std::optional<QFont> TQtPrompter::AskFont(const QFont &initial)
 {
+    TReactivate reactivate(Parent);
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, Parent);
     if (!ok)

@@ -60,6 +60,8 @@ QStackedWidget *TFHTMLFrame::CreateEditors(void (*applySettings)(TColorMemo &))
     Notebook1->addWidget(ColorMemo);
     Notebook1->addWidget(PlainMemo);
     Notebook1->setCurrentIndex(0);
+    // Focus given to the window (for example when it is activated) goes to its editor.
+    setFocusProxy(ColorMemo);
     ColorControl = new TPlainTextEditControl(ColorMemo);
     PlainControl = new TPlainTextEditControl(PlainMemo);
     for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(ColorMemo), PlainMemo}) {
@@ -87,7 +89,11 @@ bool TFHTMLFrame::IsColourView() const
 
 void TFHTMLFrame::SetActiveEditorToColour(bool colour)
 {
+    const bool hadFocus = ActiveEditorWidget()->hasFocus();
     Notebook1->setCurrentIndex(colour ? 0 : 1);
+    setFocusProxy(ActiveEditorWidget());
+    if (hadFocus)
+        ActiveEditorWidget()->setFocus();
 }
 
 QString TFHTMLFrame::EditorText() const

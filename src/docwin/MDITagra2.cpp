@@ -258,6 +258,10 @@ void TFMDITagra2::CreateBrowser()
     connect(Browser->page(), &QWebEnginePage::linkHovered, BrowserStatus, &QLabel::setText);
     connect(Browser, &QWebEngineView::loadFinished, BrowserStatus, [this](bool ok) {
         BrowserStatus->setText(ok ? "Fertig" : "Fehler beim Laden");
+        // Starting the browser engine can take the keyboard focus to a window of its own;
+        // the frame takes it back so that the menu keys go on working.
+        if (isVisible())
+            window()->activateWindow();
     });
 }
 

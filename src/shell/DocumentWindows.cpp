@@ -13,9 +13,12 @@
 TFHTMLFrame *TFMain::CreateDocumentWindow(bool html)
 {
     TFHTMLFrame *window = html ? static_cast<TFHTMLFrame *>(new TFMDITagra2) : new TFMDI_CSS2;
+    // Each new window stands a little lower and further right than the one before.
+    const int offset = 24 * (Area->subWindowList().size() % 8);
     QMdiSubWindow *sub = Area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->resize(Area->viewport()->size() * 3 / 4);
+    sub->move(offset, offset);
     return window;
 }
 

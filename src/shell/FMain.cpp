@@ -15,6 +15,7 @@
 #include "ToolbarGlyphs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -368,8 +369,12 @@ void TFMain::ActivateDocument(QMdiSubWindow *sub)
 {
     ComposeMenuBar();
     if (sub) {
-        if (auto *window = qobject_cast<TFHTMLFrame *>(sub->widget()))
+        if (auto *window = qobject_cast<TFHTMLFrame *>(sub->widget())) {
             window->FormActivate();
+            // Keys typed after switching windows go to the window's editor.
+            if (!window->isAncestorOf(QApplication::focusWidget()))
+                window->setFocus();
+        }
     }
 }
 
