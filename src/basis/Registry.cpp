@@ -1,5 +1,7 @@
 #include "Registry.h"
 
+#include "TextFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,6 +10,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -92,17 +95,17 @@ void TRegistryStore::Load()
     LoadedTime = info.exists() ? info.lastModified().toMSecsSinceEpoch() : -1;
     if (!info.exists())
         return;
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    QString reason;
+    if (!ReadFile(bytes, reason)) {
+        // What cannot be read must not be overwritten: this run keeps its settings in memory.
         Writable = false;
-        Warning = "Die Einstellungsdatei\r\n" + Path + "\r\nkann nicht gelesen werden ("
-                  + file.errorString()
+        Warning = "Die Einstellungsdatei\r\n" + Path + "\r\nkann nicht gelesen werden (" + reason
                   + ").\r\nEs gelten die Voreinstellungen; Änderungen werden nicht gespeichert.";
         return;
     }
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    file.close();
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error == QJsonParseError::NoError && document.isObject()) {
         Root = document.object();
         return;
@@ -118,6 +121,22 @@ void TRegistryStore::Load()
                   + "\r\nist beschädigt und kann nicht beiseitegelegt werden.\r\n"
                     "Es gelten die Voreinstellungen; Änderungen werden nicht gespeichert.";
     }
+}
+
+bool TRegistryStore::ReadFile(QByteArray &bytes, QString &reason)
+{
+    QFile file(Path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = FileErrorReason(errno, file.errorString());
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reason = FileErrorReason(errno, file.errorString());
+        return false;
+    }
+    return true;
 }
 
 QString TRegistryStore::FindKey(const QString &key) const
@@ -184,11 +203,12 @@ bool TRegistryStore::Flush()
     Dirty = false;
     QDir().mkpath(QFileInfo(Path).absolutePath());
     QSaveFile file(Path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)
         || file.write(QJsonDocument(Root).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
         if (Warning.isEmpty())
             Warning = "Die Einstellungen können nicht in\r\n" + Path + "\r\ngespeichert werden ("
-                      + file.errorString() + ").";
+                      + FileErrorReason(errno, file.errorString()) + ").";
         return false;
     }
     const QFileInfo info(Path);

@@ -28,6 +28,7 @@ class TRegistryStore
 {
 public:
     explicit TRegistryStore(QString filePath);
+    virtual ~TRegistryStore() = default;
 
     const QString &FilePath() const { return Path; }
     bool KeyExists(const QString &key);
@@ -42,6 +43,10 @@ public:
     // A German message about a damaged, unreadable or unwritable file; empty when all is well.
     // Reading it clears it, so the user is told once.
     QString TakeWarning();
+
+protected:
+    // Reads the whole file; false with the reason when it cannot be read.
+    virtual bool ReadFile(QByteArray &bytes, QString &reason);
 
 private:
     void Refresh();

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
 
 bool HasHighByte(QByteArrayView bytes)
@@ -98,6 +100,11 @@ QString NormalizeLineBreaks(QString text, TLineBreakStyle &style)
     return result;
 }
 
+QString ReadError(const QString &fileName, const QString &reason)
+{
+    return "Die Datei\r\n" + fileName + "\r\nkann nicht gelesen werden:\r\n" + reason;
+}
+
 } // namespace
 
 TDecodedText DecodeText(const QByteArray &bytes)
@@ -156,15 +163,14 @@ TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize)
         return result;
     }
     QFile file(fileName);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.Error = "Die Datei\r\n" + fileName + "\r\nkann nicht gelesen werden:\r\n"
-                       + file.errorString();
+        result.Error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
         return result;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.Error = "Die Datei\r\n" + fileName + "\r\nkann nicht gelesen werden:\r\n"
-                       + file.errorString();
+        result.Error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
         return result;
     }
     TDecodedText decoded = DecodeText(bytes);
@@ -174,15 +180,46 @@ TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize)
     return result;
 }
 
+QString FileErrorReason(int errorNumber, const QString &fallback)
+{
+    switch (errorNumber) {
+    case ENOENT:
+        return "Die Datei oder der Ordner existiert nicht.";
+    case EACCES:
+    case EPERM:
+        return "Zugriff verweigert (keine Berechtigung).";
+    case ENOSPC:
+        return "Auf dem Datenträger ist kein Platz mehr frei.";
+    case EDQUOT:
+        return "Das Speicherkontingent ist erschöpft.";
+    case EROFS:
+        return "Der Datenträger ist schreibgeschützt.";
+    case EISDIR:
+        return "Der Name bezeichnet einen Ordner.";
+    case ENOTDIR:
+        return "Ein Teil des Pfades ist kein Ordner.";
+    case ENAMETOOLONG:
+        return "Der Dateiname ist zu lang.";
+    case EIO:
+        return "Ein- oder Ausgabefehler des Datenträgers.";
+    case EMFILE:
+    case ENFILE:
+        return "Zu viele offene Dateien.";
+    default:
+        return fallback;
+    }
+}
+
 QString WriteFileAtomically(const QString &fileName, const QByteArray &bytes)
 {
     QSaveFile file(fileName);
     // In a folder where no temporary file can be made, write the file in place rather than
     // not at all.
     file.setDirectWriteFallback(true);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return QString();
-    const QString reason = file.errorString();
+    const QString reason = FileErrorReason(errno, file.errorString());
     file.cancelWriting();
     return "Die Datei\r\n" + fileName + "\r\nkann nicht gespeichert werden:\r\n" + reason;
 }

@@ -46,3 +46,6 @@ TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize = MaxTextFi
 // Writes the bytes through a temporary file that replaces the target only when complete.
 // Returns an empty text on success, else a German message with the system's reason.
 QString WriteFileAtomically(const QString &fileName, const QByteArray &bytes);
+// The system's reason for a failed file operation (errno), in German; the fallback (the
+// library's own text) for reasons without a German wording here.
+QString FileErrorReason(int errorNumber, const QString &fallback);

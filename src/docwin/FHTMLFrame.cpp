@@ -199,6 +199,15 @@ bool TFHTMLFrame::WriteDocumentFile(const QString &path, const QByteArray &bytes
     return true;
 }
 
+void TFHTMLFrame::ReloadCommand()
+{
+    // The text about to be replaced goes into the undo ring first.
+    TakeUndoSnapshot();
+    if (!LoadDocumentText(FileNameValue, [](QString text) { return TabsToThreeBlanks(text); }))
+        return;
+    MarkSaved();
+}
+
 void TFHTMLFrame::SetLoadedCaption()
 {
     setWindowTitle(Settings().CaptionMitVollemNamen ? FileNameValue : FileBaseValue + FileExtValue);

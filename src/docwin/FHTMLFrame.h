@@ -97,6 +97,10 @@ public:
     // Shows the window (inside its MDI frame) and brings it to the front.
     void ShowWindow();
 
+    // "Up&date": reads the file again (tabs become three blanks outside scripts), without a
+    // question; the text it replaces stays reachable through undo.
+    void ReloadCommand();
+
     // Editing commands of "&Bearbeiten" that other parts reach as well.
     void TakeUndoSnapshot();
     virtual void UndoCommand();

@@ -57,6 +57,7 @@ void TFHTMLFrame::ConnectFileMenu(QMenu *menu)
     };
     on("MnNeu", [] { WithHost([](TDocumentHost &h) { h.NewDocumentCommand(); }); });
     on("MnOeffnen", [] { WithHost([](TDocumentHost &h) { h.OpenCommand(); }); });
+    on("MnUpdate", [this] { ReloadCommand(); });
     on("MnSpeichern", [this] { SaveDocument(); });
     on("MnSpeichernUnter", [this] { SaveDocumentAs(); });
     on("MnSpeichernAlle", [] { WithHost([](TDocumentHost &h) { h.SaveAllDocuments(); }); });

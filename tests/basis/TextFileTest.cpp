@@ -76,7 +76,10 @@ TEST(TextFile, LineBreaksBecomeCrLfAndLfFilesStayLf)
 TEST(TextFile, ReadReportsMissingTooLargeAndDirectories)
 {
     QTemporaryDir dir;
-    EXPECT_FALSE(ReadTextFile(dir.filePath("none.html")).Ok);
+    const TTextReadResult missing = ReadTextFile(dir.filePath("none.html"));
+    EXPECT_FALSE(missing.Ok);
+    EXPECT_TRUE(missing.Error.endsWith("Die Datei oder der Ordner existiert nicht."))
+        << missing.Error.toStdString();
     EXPECT_FALSE(ReadTextFile(dir.path()).Ok);
     const QString big = dir.filePath("big.txt");
     QFile file(big);
@@ -94,7 +97,10 @@ TEST(TextFile, FailedWriteKeepsTheOldFileAndSaysWhy)
     QTemporaryDir dir;
     const QString target = dir.filePath("page.html");
     ASSERT_TRUE(WriteFileAtomically(target, "old").isEmpty());
-    EXPECT_FALSE(WriteFileAtomically(dir.filePath("missing/page.html"), "x").isEmpty());
+    EXPECT_EQ(
+        WriteFileAtomically(dir.filePath("missing/page.html"), "x"),
+        "Die Datei\r\n" + dir.filePath("missing/page.html")
+            + "\r\nkann nicht gespeichert werden:\r\nDie Datei oder der Ordner existiert nicht.");
     // A directory in the way of the file cannot be replaced.
     QDir(dir.path()).mkdir("folder.html");
     const QString error = WriteFileAtomically(dir.filePath("folder.html"), "new");

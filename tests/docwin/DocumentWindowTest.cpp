@@ -6,6 +6,7 @@
 #include "RecordingHost.h"
 #include "ScriptedPrompter.h"
 
+#include <QAction>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -328,4 +329,25 @@ TEST_F(DocumentWindowTest, BigFileLoadsInPiecesWithTheSameText)
     EXPECT_TRUE(window.ActiveEditor().Text() == expected);
     EXPECT_EQ(window.ActiveEditor().SelStart(), 0);
     EXPECT_FALSE(window.IsModified());
+}
+
+TEST_F(DocumentWindowTest, UpdateReloadsWithoutAskingAndUndoBringsTheTypedTextBack)
+{
+    const QString page = Write("u.html", "<p>\ta</p>\r\n<?php\tx ?>\r\n");
+    TFMDITagra2 window;
+    window.OpenDocument(page, false, false, false);
+    Type(window, "getippt");
+    window.findChild<QAction *>("MnUpdate")->trigger();
+    EXPECT_EQ(window.ActiveEditor().Text(), "<p>   a</p>\r\n<?php\tx ?>\r\n");
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_EQ(Prompter.Prompts.size(), 0u);
+    window.UndoCommand();
+    EXPECT_TRUE(window.ActiveEditor().Text().endsWith("getippt"));
+
+    TFMDI_CSS2 unnamed;
+    unnamed.OpenDocument(QString(), false);
+    Type(unnamed, "bleibt");
+    unnamed.ReloadCommand();
+    EXPECT_EQ(Prompter.Count("Error"), 1);
+    EXPECT_EQ(unnamed.ActiveEditor().Text(), "bleibt");
 }
