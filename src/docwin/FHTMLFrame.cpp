@@ -163,6 +163,9 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
         progress->setLabelText("Datei wird angezeigt ...");
     PutTextIntoEditor(text, progress.get());
     ActiveEditor().SetSelStart(0);
+    // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
+    // dialog of a big file) rather than with the first key press.
+    TakeUndoSnapshot();
     return true;
 }
 
