@@ -197,6 +197,8 @@ void TFMain::ConnectMenuItems()
     on("MnDOSEbene", [this] { ExternalToolCommand(TExternalTool::CommandPrompt); });
     on("MnSchrift", &TFMain::FontCommand);
     on("MnProduktInfo", &TFMain::ProductInfoCommand);
+    // "&Beenden" ends the program; the windows' own item of that name closes only the window.
+    on("MnExit", &QWidget::close);
     on("MnVorherigesFenster", [this] { Area->activatePreviousSubWindow(); });
     on("MnNaechstesFenster", [this] { Area->activateNextSubWindow(); });
     on("MnFensterTeilen", &TFMain::TileHorizontally);

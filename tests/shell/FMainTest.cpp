@@ -230,3 +230,16 @@ TEST_F(FMainTest, ScratchCleanupSparesOtherFiles)
     EXPECT_TRUE(QFile::exists(dir + "ATEMP.txt"));
     EXPECT_TRUE(QFile::exists(dir + ".TMPhidden")) << "the name starts with a dot, not TMP";
 }
+
+TEST_F(FMainTest, ExitItemClosesTheProgramAfterTheWindowsAgree)
+{
+    TRecordingFrame frame{QStringList()};
+    frame.show();
+    TFakeDocument *document = AddDocument(frame, HtmlDocKind);
+    document->AllowClose = false;
+    frame.findChild<QAction *>("MnExit")->trigger();
+    EXPECT_TRUE(frame.isVisible());
+    document->AllowClose = true;
+    frame.findChild<QAction *>("MnExit")->trigger();
+    EXPECT_FALSE(frame.isVisible());
+}
