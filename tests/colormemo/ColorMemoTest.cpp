@@ -172,6 +172,12 @@ TEST_F(ColorMemoTest, UndoKeysReachTheWindowThroughTheAdapter)
 TEST_F(ColorMemoTest, OnlyWhollyVisibleLinesAreScanned)
 {
     SetText(Lines(2000));
+    // Whatever the font, the view ends in the middle of a line.
+    QTextCursor second(Memo.document()->findBlockByNumber(1));
+    const int lineHeight = Memo.cursorRect(second).top()
+                           - Memo.cursorRect(QTextCursor(Memo.document())).top();
+    const int frame = Memo.height() - Memo.viewport()->height();
+    Memo.resize(Memo.width(), frame + 12 * lineHeight + lineHeight / 2);
     Memo.verticalScrollBar()->setValue(1000);
     Settle();
     const TColourPassInfo pass = Memo.LastColourPass();
