@@ -165,7 +165,7 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     ActiveEditor().SetSelStart(0);
     // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
     // dialog of a big file) rather than with the first key press.
-    TakeUndoSnapshot();
+    UndoRing.TakeUndoSnapshot(ActiveEditor(), text);
     return true;
 }
 

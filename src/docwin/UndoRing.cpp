@@ -65,6 +65,21 @@ void TUndoRing::TakeUndoSnapshot(TEditControl &editor)
     Store(editor, change);
 }
 
+void TUndoRing::TakeUndoSnapshot(TEditControl &editor, const QString &knownText)
+{
+    Q_ASSERT(knownText.size() == editor.TextLength());
+    KnownText = &knownText;
+    TakeUndoSnapshot(editor);
+    KnownText = nullptr;
+}
+
+QString TUndoRing::EditorRange(const TEditControl &editor, int start, int length) const
+{
+    if (KnownText)
+        return KnownText->mid(start, length);
+    return editor.TextRange(start, length);
+}
+
 bool TUndoRing::Undo(TEditControl &editor)
 {
     TakeUndoSnapshot(editor);
@@ -128,7 +143,7 @@ void TUndoRing::Attach(TEditControl &editor)
     if (Tracked == &editor)
         return;
     // Another editor (or the first): its mark tells nothing about the mirror, so compare once.
-    const QString text = editor.Text();
+    const QString text = KnownText ? *KnownText : editor.Text();
     const QString mirrored = Mirror.ToString();
     Pending = DifferingSpan(mirrored, text);
     editor.MarkChanges();
@@ -145,7 +160,7 @@ bool TUndoRing::IsUnchanged(const TEditControl &editor, const TTextChange &chang
     if (!change.Changed)
         return true;
     return change.OldLength == change.NewLength
-           && editor.TextRange(change.Start, change.NewLength)
+           && EditorRange(editor, change.Start, change.NewLength)
                   == Mirror.Mid(change.Start, change.OldLength);
 }
 
@@ -155,7 +170,7 @@ TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChan
     if (change.Changed) {
         // The reported span may be wider than the real change (a reload replaces the whole
         // text, mostly by the same): keep only the part that differs.
-        const QString now = editor.TextRange(change.Start, change.NewLength);
+        const QString now = EditorRange(editor, change.Start, change.NewLength);
         const QString before = Mirror.Mid(change.Start, change.OldLength);
         const TTextChange inner = DifferingSpan(before, now);
         if (!inner.Changed) {

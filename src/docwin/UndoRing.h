@@ -35,6 +35,10 @@ public:
     // redo, a text still unchanged since then is not stored again; once it has been changed, the
     // restored snapshot counts as the last one and the new text goes in above it.
     void TakeUndoSnapshot(TEditControl &editor);
+    // The same for an editor that has just been given this text (a loaded file): the text is
+    // taken from here rather than read back from the editor, which is much slower for a big
+    // document.
+    void TakeUndoSnapshot(TEditControl &editor, const QString &knownText);
 
     // "&Rückgängig": first keeps the current text as a snapshot (as the key press of Ctrl+Z
     // would), then shows the snapshot before the one that holds the current text. Returns
@@ -63,6 +67,8 @@ private:
     };
     using TDiff = std::vector<TEdit>;
 
+    // The text of [start, start + length) of the editor, from the known text when there is one.
+    QString EditorRange(const TEditControl &editor, int start, int length) const;
     // Makes sure the change mark of this editor describes its difference to the mirror.
     void Attach(TEditControl &editor);
     // The editor's text against the mirror, as one span.
@@ -95,6 +101,8 @@ private:
     // A difference between the mirror and the tracked editor at its mark, found when the ring was
     // handed that editor.
     TTextChange Pending;
+    // The editor's whole text, while a snapshot of a just loaded text is taken.
+    const QString *KnownText = nullptr;
 };
 
 // The CSS window's caption after an undo step.

@@ -328,6 +328,30 @@ TEST(UndoRing, FullRingOfSmallEditsHoldsLittleMoreThanOneCopy)
     EXPECT_EQ(editor.Text(), ring.Snapshot(399));
 }
 
+TEST(UndoRing, LoadedTextGivenAlongIsStoredLikeOneReadFromTheEditor)
+{
+    TTextBuffer editor;
+    TUndoRing ring;
+    ring.TakeUndoSnapshot(editor);
+    const QString loaded = "<p>geladen</p>\r\n";
+    editor.SetText(loaded);
+    ring.TakeUndoSnapshot(editor, loaded);
+    EXPECT_EQ(ring.UndoIndex(), 1);
+    EXPECT_EQ(ring.Snapshot(1), loaded);
+    editor.SetSelStart(3);
+    editor.ReplaceSelection("x");
+    ring.Undo(editor);
+    EXPECT_EQ(editor.Text(), loaded);
+    ring.Redo(editor);
+    EXPECT_EQ(editor.Text(), "<p>xgeladen</p>\r\n");
+    // A reload of the same text with one character changed.
+    const QString reloaded = "<p>Geladen</p>\r\n";
+    editor.SetText(reloaded);
+    ring.TakeUndoSnapshot(editor, reloaded);
+    ring.Undo(editor);
+    EXPECT_EQ(editor.Text(), "<p>xgeladen</p>\r\n");
+}
+
 TEST(UndoRing, TimerIntervalFollowsTheSettings)
 {
     EXPECT_EQ(UndoTimerInterval(true, 10), 0);
