@@ -208,18 +208,12 @@ void TFMDITagra2::SetColourView(bool colour)
 {
     if (colour == IsColourView())
         return;
-    if (colour) {
-        const bool modified = MemoSW()->document()->isModified();
-        SetActiveEditorToColour(true);
-        ActiveEditor().SetText(HtmlTextAfterLoading(MemoSW()->toPlainText()));
-        ActiveEditor().SetModified(modified);
-    } else {
-        const bool modified = IsModified();
-        const QString text = EditorText();
-        SetActiveEditorToColour(false);
-        ActiveEditor().SetText(text);
-        ActiveEditor().SetModified(modified);
-    }
+    const bool modified = IsModified();
+    const QString text = EditorText();
+    SetActiveEditorToColour(colour);
+    // The colour view shows a tab as one blank; the plain view takes the text unchanged.
+    ActiveEditor().SetText(colour ? HtmlTextAfterLoading(text) : text);
+    ActiveEditor().SetModified(modified);
 }
 
 void TFMDITagra2::MainTabChange(int index)

@@ -351,3 +351,16 @@ TEST_F(DocumentWindowTest, UpdateReloadsWithoutAskingAndUndoBringsTheTypedTextBa
     EXPECT_EQ(Prompter.Count("Error"), 1);
     EXPECT_EQ(unnamed.ActiveEditor().Text(), "bleibt");
 }
+
+TEST_F(DocumentWindowTest, HtmlViewSwitchKeepsEveryCharacterButTabs)
+{
+    const QString text = QString::fromUtf8("<p>a\u00A0b</p>\r\n<p>\tc</p>\r\n");
+    TFMDITagra2 window;
+    window.OpenDocument(QString(), false, false, false);
+    window.SetColourView(false);
+    window.ActiveEditor().SetText(text);
+    window.SetColourView(true);
+    EXPECT_EQ(window.ActiveEditor().Text(), QString::fromUtf8("<p>a\u00A0b</p>\r\n<p> c</p>\r\n"));
+    window.SetColourView(false);
+    EXPECT_EQ(window.ActiveEditor().Text(), QString::fromUtf8("<p>a\u00A0b</p>\r\n<p> c</p>\r\n"));
+}
