@@ -161,12 +161,27 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     const QString text = prepare(std::move(result.Text));
     if (progress)
         progress->setLabelText("Datei wird angezeigt ...");
+    WarnAboutLineBreakCharacters(path, text);
     PutTextIntoEditor(text, progress.get());
     ActiveEditor().SetSelStart(0);
     // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
     // dialog of a big file) rather than with the first key press.
     UndoRing.TakeUndoSnapshot(ActiveEditor(), text);
     return true;
+}
+
+void TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
+{
+    // The editor's document cannot hold these characters inside a line: it shows them, and so
+    // saves them, as line breaks. The user hears of it before anything is saved.
+    const qsizetype count = text.count(QChar::ParagraphSeparator) + text.count(QChar(0xFDD0))
+                            + text.count(QChar(0xFDD1));
+    if (count > 0)
+        ShowNote("Hinweis",
+                 "Die Datei\r\n" + path + "\r\nenthält " + QString::number(count)
+                     + " Absatztrennzeichen (U+2029 oder U+FDD0/U+FDD1).\r\nDer Editor zeigt sie "
+                       "als Zeilenumbruch; beim Speichern werden sie als Zeilenumbruch "
+                       "geschrieben.");
 }
 
 void TFHTMLFrame::PutTextIntoEditor(const QString &text, QProgressDialog *progress)

@@ -167,6 +167,7 @@ private:
     void ConnectViewMenu(QMenu *menu);
     void ToggleWordWrap(bool wrap);
     void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
+    void WarnAboutLineBreakCharacters(const QString &path, const QString &text);
     void ConnectJumpMarkItems(QMenu *viewMenu);
     void BeforeCommand();
     void SaveBlockAsFile();

@@ -364,3 +364,14 @@ TEST_F(DocumentWindowTest, HtmlViewSwitchKeepsEveryCharacterButTabs)
     window.SetColourView(false);
     EXPECT_EQ(window.ActiveEditor().Text(), QString::fromUtf8("<p>a\u00A0b</p>\r\n<p> c</p>\r\n"));
 }
+
+TEST_F(DocumentWindowTest, ParagraphSeparatorsAreAnnouncedOnLoading)
+{
+    const QString page = Write("sep.html",
+                               "a\xE2\x80\xA9"
+                               "b\r\n");
+    TFMDITagra2 window;
+    ASSERT_TRUE(window.OpenDocument(page, false, false, false));
+    ASSERT_EQ(Prompter.Count("Note"), 1);
+    EXPECT_TRUE(Prompter.Texts("Note")[0].contains("1 Absatztrennzeichen"));
+}
