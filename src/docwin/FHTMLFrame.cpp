@@ -170,6 +170,38 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     return true;
 }
 
+bool TFHTMLFrame::LoadFileWith(const QString &path, const std::function<QString(QString)> &prepare)
+{
+    if (!LoadDocumentText(path, prepare))
+        return false;
+    SetLoadedCaption();
+    MarkSaved();
+    return true;
+}
+
+void TFHTMLFrame::StartNoname()
+{
+    ActiveEditor().SetText(QString());
+    SetFileName(NoName);
+    setWindowTitle(NoName);
+}
+
+void TFHTMLFrame::FinishOpening()
+{
+    RefreshRecentFileMenu();
+    ShowWindow();
+    Timer1.start();
+}
+
+bool TFHTMLFrame::SavedUnderNewName()
+{
+    if (!FileNameValue.isEmpty() && FileNameValue != NoName && !IsReadOnlyFile(FileNameValue))
+        return false;
+    ShowWindow();
+    SaveDocumentAs();
+    return true;
+}
+
 void TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
 {
     // The editor's document cannot hold these characters inside a line: it shows them, and so

@@ -121,6 +121,15 @@ protected:
     // window's conversion on loading), the caret goes to the start. Big files show a progress
     // dialog while they load. Shows the reason and returns false when the file cannot be read.
     bool LoadDocumentText(const QString &path, const std::function<QString(QString)> &prepare);
+    // LoadDocumentText, then the caption of a loaded file and the saved state.
+    bool LoadFileWith(const QString &path, const std::function<QString(QString)> &prepare);
+    // An empty document without a file: "noname".
+    void StartNoname();
+    // The end of opening: recent items, the window shown, the start-up step started.
+    void FinishOpening();
+    // A document without a writable file of its own is saved under a new name: shows the
+    // window, runs SaveDocumentAs and returns true; false when the file can be written.
+    bool SavedUnderNewName();
     // Writes the file (backup first when the settings ask for it); shows the reason and keeps
     // the document modified when it fails.
     bool WriteDocumentFile(const QString &path, const QByteArray &bytes);

@@ -103,24 +103,16 @@ bool TFMDITagra2::OpenDocument(const QString &fileName,
         if (!LoadFile(fileName))
             return false;
     } else {
-        ActiveEditor().SetText(QString());
-        SetFileName(NoName);
-        setWindowTitle(NoName);
+        StartNoname();
     }
-    RefreshRecentFileMenu();
-    ShowWindow();
-    Timer1.start();
+    FinishOpening();
     return true;
 }
 
 bool TFMDITagra2::LoadFile(const QString &path)
 {
     // Tabs become blanks in the colour view, except inside the first script blocks.
-    if (!LoadDocumentText(path, [](QString text) { return HtmlTextAfterLoading(text); }))
-        return false;
-    SetLoadedCaption();
-    MarkSaved();
-    return true;
+    return LoadFileWith(path, [](QString text) { return HtmlTextAfterLoading(text); });
 }
 
 void TFMDITagra2::StartupStep()
@@ -143,11 +135,8 @@ void TFMDITagra2::EditorKeyUp(QKeyEvent *event)
 
 void TFMDITagra2::SaveDocument()
 {
-    if (FileName().isEmpty() || FileName() == NoName || IsReadOnlyFile(FileName())) {
-        ShowWindow();
-        SaveDocumentAs();
+    if (SavedUnderNewName())
         return;
-    }
     const QString text = HtmlFileText(EditorText(), FileFormat().Encoding);
     if (WriteDocumentFile(FileName(), EncodeText(text, FileFormat())))
         MarkSaved();

@@ -60,13 +60,10 @@ bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
             AppendLines(ActiveEditor(), CssBasicLines());
             SaveDocument();
         } else {
-            SetFileName(NoName);
-            setWindowTitle(NoName);
+            StartNoname();
         }
     }
-    RefreshRecentFileMenu();
-    ShowWindow();
-    Timer1.start();
+    FinishOpening();
     return true;
 }
 
@@ -79,20 +76,13 @@ bool TFMDI_CSS2::LoadFile(const QString &path)
             SetActiveEditorToColour(false);
         return text;
     };
-    if (!LoadDocumentText(path, prepare))
-        return false;
-    SetLoadedCaption();
-    MarkSaved();
-    return true;
+    return LoadFileWith(path, prepare);
 }
 
 void TFMDI_CSS2::SaveDocument()
 {
-    if (FileName().isEmpty() || FileName() == NoName || IsReadOnlyFile(FileName())) {
-        ShowWindow();
-        SaveDocumentAs();
+    if (SavedUnderNewName())
         return;
-    }
     TTextFormat format = FileFormat();
     const QString text = CssFileText(EditorText());
     bool lossless = true;
