@@ -1,7 +1,13 @@
 #include "MenuBuilder.h"
 
-#include <QAction>
 #include <QMenu>
+
+void TMenuAction::BindCommand(std::function<void()> command)
+{
+    connect(this, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    Bound = true;
+    setEnabled(true);
+}
 
 QMenu *CreateMenu(QWidget *owner,
                   const char *name,
@@ -19,9 +25,9 @@ QMenu *CreateMenu(QWidget *owner,
     return menu;
 }
 
-QAction *CreateAction(QObject *owner, const TMenuItemSpec &item)
+TMenuAction *CreateAction(QObject *owner, const TMenuItemSpec &item)
 {
-    auto *action = new QAction(QString::fromUtf8(item.Caption), owner);
+    auto *action = new TMenuAction(QString::fromUtf8(item.Caption), owner);
     action->setObjectName(item.Name);
     if (QString(item.Caption) == "-") {
         action->setText({});
@@ -34,6 +40,54 @@ QAction *CreateAction(QObject *owner, const TMenuItemSpec &item)
     return action;
 }
 
+TMenuAction *CreateAction(QObject *owner, const TMenuItem &item)
+{
+    TMenuAction *action = CreateAction(owner,
+                                       TMenuItemSpec{item.Name,
+                                                     item.Caption,
+                                                     item.Shortcut,
+                                                     item.Hint,
+                                                     item.HelpContext});
+    if (action->isSeparator())
+        return action;
+    if (item.Command)
+        action->BindCommand(item.Command);
+    else
+        action->setEnabled(false);
+    return action;
+}
+
+namespace {
+
+QAction *AddSubmenu(QMenu *menu, const TMenuItem &item)
+{
+    auto *submenu = new QMenu(QString::fromUtf8(item.Caption), menu);
+    submenu->setObjectName(item.Name);
+    QAction *action = submenu->menuAction();
+    action->setStatusTip(QString::fromUtf8(item.Hint));
+    action->setProperty(HelpContextProperty, item.HelpContext);
+    AddMenuItems(submenu, item.SubItems);
+    menu->addMenu(submenu);
+    return action;
+}
+
+} // namespace
+
+QList<QAction *> AddMenuItems(QMenu *menu, const std::vector<TMenuItem> &items)
+{
+    QList<QAction *> actions;
+    for (const TMenuItem &item : items) {
+        if (!item.SubItems.empty()) {
+            actions << AddSubmenu(menu, item);
+            continue;
+        }
+        QAction *action = CreateAction(menu, item);
+        menu->addAction(action);
+        actions << action;
+    }
+    return actions;
+}
+
 QList<QAction *> AddMenuItems(QMenu *menu, std::span<const TMenuItemSpec> items)
 {
     QList<QAction *> actions;
@@ -43,4 +97,10 @@ QList<QAction *> AddMenuItems(QMenu *menu, std::span<const TMenuItemSpec> items)
         actions << action;
     }
     return actions;
+}
+
+QString LiteralCaption(const QString &text)
+{
+    QString doubled = text;
+    return doubled.replace('&', "&&");
 }
