@@ -3,6 +3,7 @@
 #include "QtPrompter.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -54,6 +55,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("HTML-Editor");
     QApplication::setOrganizationName("KALMORA");
+    // The desktop entry's name, so that docks and task bars show the entry's icon and name.
+    QGuiApplication::setDesktopFileName("de.kalmora.htmleditor");
+    QApplication::setWindowIcon(QIcon(":/html-editor.png"));
     InitBasisLibrary(QCoreApplication::applicationFilePath());
     // The program speaks German whatever the desktop's language: Qt's own texts too
     // ("Ja", "Nein", "Abbrechen" in message boxes, the file dialogs).
