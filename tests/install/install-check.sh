@@ -11,6 +11,7 @@ expected="bin/html-editor
 share/applications/de.kalmora.htmleditor.desktop
 share/html-editor/examples/beispiel.css
 share/html-editor/examples/beispiel.html
+share/html-editor/help/help_Liste.rtf
 share/icons/hicolor/scalable/apps/de.kalmora.htmleditor.svg
 share/man/man1/html-editor.1
 share/metainfo/de.kalmora.htmleditor.metainfo.xml"
