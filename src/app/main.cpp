@@ -1,6 +1,7 @@
 #include "FMain.h"
 #include "ProgramPaths.h"
 #include "QtPrompter.h"
+#include "QtToolDialogs.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -72,10 +73,13 @@ int main(int argc, char **argv)
 
     TQtPrompter prompter;
     SetPrompter(&prompter);
+    TQtToolDialogs toolDialogs;
+    SetToolDialogs(&toolDialogs);
     // Every argument is a file name; the frame opens the ones that exist.
     const QStringList files = QCoreApplication::arguments().mid(1);
     TFMain frame(files);
     prompter.SetParentWidget(&frame);
+    toolDialogs.SetParentWidget(&frame);
     // Without a window manager "maximised" means nothing; fill the screen ourselves.
     frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();

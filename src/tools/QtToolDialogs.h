@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ToolDialogs.h"
+
+class QWidget;
+
+// The tool dialogs of the running program: each call shows the dialog modally and reads it
+// after it has closed.
+class TQtToolDialogs : public TToolDialogs
+{
+public:
+    // The window the dialogs belong to (may be null).
+    void SetParentWidget(QWidget *parent) { Parent = parent; }
+
+    std::optional<TTableOptions> AskTableOptions() override;
+    std::optional<QString> AskColorName() override;
+    std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
+
+private:
+    QWidget *Parent = nullptr;
+};

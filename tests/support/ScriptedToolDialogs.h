@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ToolDialogs.h"
+
+#include <deque>
+
+// Tool dialogs for tests: record which dialog was asked for and answer from prepared queues.
+// An empty queue answers as if the user had cancelled.
+class TScriptedToolDialogs : public TToolDialogs
+{
+public:
+    // Names of the dialogs asked for, in order ("Table", "ColorName", "Busy").
+    QStringList Calls;
+
+    std::deque<std::optional<TTableOptions>> TableAnswers;
+    std::deque<std::optional<QString>> ColorNameAnswers;
+
+    std::optional<TTableOptions> AskTableOptions() override;
+    std::optional<QString> AskColorName() override;
+    // Records the note's text in BusyNotes; the note does nothing.
+    std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
+
+    QStringList BusyNotes;
+};
+
+// Installs tool dialogs for the lifetime of the object and restores the previous ones.
+class TToolDialogsScope
+{
+public:
+    explicit TToolDialogsScope(TToolDialogs &dialogs)
+        : Previous(SetToolDialogs(&dialogs))
+    {}
+    ~TToolDialogsScope() { SetToolDialogs(Previous); }
+    TToolDialogsScope(const TToolDialogsScope &) = delete;
+    TToolDialogsScope &operator=(const TToolDialogsScope &) = delete;
+
+private:
+    TToolDialogs *Previous;
+};
