@@ -91,7 +91,7 @@ public:
     TFileDialogResult AskSaveFileName(const TFileDialogOptions &) override { return {}; }
     int AskChoice(const QString &, const QString &, const QStringList &) override { return 0; }
     std::optional<QColor> AskColor(const QColor &) override { return std::nullopt; }
-    std::optional<QFont> AskFont(const QFont &) override { return std::nullopt; }
+    std::optional<TFontChoice> AskFont(const TFontChoice &) override { return std::nullopt; }
 };
 
 } // namespace

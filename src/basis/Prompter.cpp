@@ -40,3 +40,8 @@ QString AskText(const QString &prompt, const QString &caption, const QString &in
 {
     return Prompter().AskText(prompt, caption, initial).value_or(QString());
 }
+
+bool IsExactlyBold(const QFont &font)
+{
+    return font.bold() && !font.italic() && !font.underline() && !font.strikeOut();
+}

@@ -17,6 +17,11 @@ struct TFileDialogOptions
     int FilterIndex = 1; // 1-based, as the dialogs count their filters
     QString DefaultExt;  // without dot; appended when the typed name has no extension
     bool MultiSelect = false;
+    // An open dialog accepts only a file that exists.
+    bool MustExist = false;
+    // 1-based index of a filter that shows executable programs, whatever their names; 0 for
+    // none. Programs here have no name endings by which a pattern could find them.
+    int ExecutableFilter = 0;
 };
 
 // What a file dialog returned: no files when the user cancelled.
@@ -27,6 +32,17 @@ struct TFileDialogResult
 
     bool Accepted() const { return !Files.isEmpty(); }
 };
+
+// A font with its colour, as the font dialog shows and returns it.
+struct TFontChoice
+{
+    QFont Font;
+    QColor Color = Qt::black;
+};
+
+// True when the font's style is exactly bold: bold, and neither italic, underlined nor struck
+// out. The settings keep only "bold or regular", so bold italic counts as regular.
+bool IsExactlyBold(const QFont &font);
 
 // Answer of a question with Yes, No and Cancel.
 enum class TYesNoCancel { Yes, No, Cancel };
@@ -55,7 +71,8 @@ public:
                           const QStringList &choices)
         = 0;
     virtual std::optional<QColor> AskColor(const QColor &initial) = 0;
-    virtual std::optional<QFont> AskFont(const QFont &initial) = 0;
+    // The font dialog with a choice of colour; std::nullopt when the user cancels.
+    virtual std::optional<TFontChoice> AskFont(const TFontChoice &initial) = 0;
 };
 
 // The prompter in effect; never null once the program or a test has installed one.

@@ -1,12 +1,14 @@
 #include "QtPrompter.h"
 
+#include "FontColorDialog.h"
 #include "LRadio4.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
 
 namespace {
 
@@ -37,6 +39,45 @@ public:
 private:
     QWidget *Owner;
 };
+
+// Shows only folders and executable files while its filter is the chosen one.
+class TExecutableFilter : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void SetActive(bool active)
+    {
+        Active = active;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex &parent) const override
+    {
+        auto *files = qobject_cast<QFileSystemModel *>(sourceModel());
+        if (!Active || !files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+
+private:
+    bool Active = false;
+};
+
+// Lets the dialog's executable filter show executable files.
+void InstallExecutableFilter(QFileDialog &dialog, const QString &filterName)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    auto *proxy = new TExecutableFilter(&dialog);
+    dialog.setProxyModel(proxy);
+    QObject::connect(&dialog,
+                     &QFileDialog::filterSelected,
+                     proxy,
+                     [proxy, filterName](const QString &f) { proxy->SetActive(f == filterName); });
+    proxy->SetActive(dialog.selectedNameFilter() == filterName);
+}
 
 } // namespace
 
@@ -119,13 +160,17 @@ TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, 
     if (save)
         dialog.setFileMode(QFileDialog::AnyFile);
     else
-        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles
+                           : options.MustExist ? QFileDialog::ExistingFile
+                                               : QFileDialog::AnyFile);
     // The callers ask their own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = QtNameFilters(options.Filter);
     dialog.setNameFilters(filters);
     if (options.FilterIndex >= 1 && options.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[options.FilterIndex - 1]);
+    if (options.ExecutableFilter >= 1 && options.ExecutableFilter <= filters.size())
+        InstallExecutableFilter(dialog, filters[options.ExecutableFilter - 1]);
     if (!options.DefaultExt.isEmpty())
         dialog.setDefaultSuffix(options.DefaultExt);
     if (!options.FileName.isEmpty())
@@ -171,12 +216,11 @@ std::optional<QColor> TQtPrompter::AskColor(const QColor &initial)
     return color;
 }
 
-std::optional<QFont> TQtPrompter::AskFont(const QFont &initial)
+std::optional<TFontChoice> TQtPrompter::AskFont(const TFontChoice &initial)
 {
     TReactivate reactivate(Parent);
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial, Parent);
-    if (!ok)
+    TFontColorDialog dialog(initial, Parent);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return font;
+    return dialog.Choice();
 }

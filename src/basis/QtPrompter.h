@@ -24,7 +24,7 @@ public:
                   const QString &groupCaption,
                   const QStringList &choices) override;
     std::optional<QColor> AskColor(const QColor &initial) override;
-    std::optional<QFont> AskFont(const QFont &initial) override;
+    std::optional<TFontChoice> AskFont(const TFontChoice &initial) override;
 
 private:
     TFileDialogResult RunFileDialog(const TFileDialogOptions &options, bool save);

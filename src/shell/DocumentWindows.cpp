@@ -42,15 +42,15 @@ void TFMain::ApplyEditorFontToAll()
 
 void TFMain::FontCommand()
 {
-    QFont initial = EditorFontOfSettings();
-    const std::optional<QFont> chosen = Prompter().AskFont(initial);
+    TSettings &s = Settings();
+    const std::optional<TFontChoice> chosen = Prompter().AskFont(
+        {EditorFontOfSettings(), BgrToColor(s.EditorSchriftFarbe)});
     if (!chosen)
         return;
-    TSettings &s = Settings();
-    s.EditorSchriftName = chosen->family();
-    s.EditorSchriftGroesse = chosen->pointSize();
-    // Only exactly bold counts as bold: bold italic is stored as not bold.
-    s.EditorSchriftBold = chosen->bold() && !chosen->italic();
+    s.EditorSchriftName = chosen->Font.family();
+    s.EditorSchriftGroesse = chosen->Font.pointSize();
+    s.EditorSchriftFarbe = ColorToBgr(chosen->Color);
+    s.EditorSchriftBold = IsExactlyBold(chosen->Font);
     SaveSettings(geometry());
     ApplyEditorFontToAll();
 }

@@ -72,10 +72,11 @@ std::optional<QColor> TScriptedPrompter::AskColor(const QColor &)
     return Next(ColorAnswers, std::optional<QColor>());
 }
 
-std::optional<QFont> TScriptedPrompter::AskFont(const QFont &)
+std::optional<TFontChoice> TScriptedPrompter::AskFont(const TFontChoice &initial)
 {
-    Prompts.push_back({"Font", {}, {}});
-    return Next(FontAnswers, std::optional<QFont>());
+    Prompts.push_back({"Font", {}, initial.Font.family()});
+    FontPresets.push_back(initial);
+    return Next(FontAnswers, std::optional<TFontChoice>());
 }
 
 int TScriptedPrompter::Count(const QString &kind) const

@@ -28,7 +28,9 @@ public:
     std::deque<TFileDialogResult> SaveAnswers;
     std::deque<int> ChoiceAnswers;
     std::deque<std::optional<QColor>> ColorAnswers;
-    std::deque<std::optional<QFont>> FontAnswers;
+    std::deque<std::optional<TFontChoice>> FontAnswers;
+    // The fonts the font dialogs were preset with.
+    std::vector<TFontChoice> FontPresets;
 
     void ShowNote(const QString &caption, const QString &text) override;
     void ShowError(const QString &caption, const QString &text) override;
@@ -43,7 +45,7 @@ public:
                   const QString &groupCaption,
                   const QStringList &choices) override;
     std::optional<QColor> AskColor(const QColor &initial) override;
-    std::optional<QFont> AskFont(const QFont &initial) override;
+    std::optional<TFontChoice> AskFont(const TFontChoice &initial) override;
 
     // Number of recorded questions of a kind.
     int Count(const QString &kind) const;
