@@ -7,6 +7,12 @@
 
 #include <gtest/gtest.h>
 
+// clang-format off: jpeglib.h needs the standard types declared before it.
+#include <cstdio>
+#include <cstdlib>
+#include <jpeglib.h>
+// clang-format on
+
 namespace {
 
 // The payload of the n-th segment with the marker (0xFFxx), without the length bytes.
@@ -27,6 +33,36 @@ QByteArray Encoded(const QImage &image)
     const TJpegEncodeResult encoded = TJpegCodec::Encode(image);
     EXPECT_TRUE(encoded.Ok()) << encoded.Error.toStdString();
     return encoded.Data;
+}
+
+// A CMYK picture of one colour as print programs write it: Adobe marker, inks stored inverted.
+QByteArray CmykJpeg(int width, int height, const uchar (&cmyk)[4])
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr error;
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    QByteArray row;
+    for (int x = 0; x < width; ++x)
+        row.append(reinterpret_cast<const char *>(cmyk), 4);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW line = reinterpret_cast<JSAMPROW>(row.data());
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray data(reinterpret_cast<const char *>(buffer), qsizetype(size));
+    std::free(buffer);
+    return data;
 }
 
 } // namespace
@@ -83,6 +119,28 @@ TEST(JpegCodec, DecodesGreyPicturesAsRgb)
     EXPECT_EQ(decoded.Image.size(), QSize(24, 16));
     EXPECT_NEAR(qRed(decoded.Image.pixel(5, 5)), 200, 2);
     EXPECT_EQ(qRed(decoded.Image.pixel(5, 5)), qBlue(decoded.Image.pixel(5, 5)));
+}
+
+TEST(JpegCodec, DecodesCmykPicturesAsRgb)
+{
+    const struct
+    {
+        const char *Name;
+        uchar Stored[4];
+        QRgb Rgb;
+    } cases[] = {
+        {"red ink", {255, 0, 0, 255}, qRgb(255, 0, 0)},
+        {"half black", {255, 255, 255, 128}, qRgb(128, 128, 128)},
+        {"cyan ink", {0, 255, 255, 255}, qRgb(0, 255, 255)},
+    };
+    for (const auto &c : cases) {
+        const TJpegDecodeResult decoded = TJpegCodec::Decode(CmykJpeg(16, 16, c.Stored));
+        ASSERT_TRUE(decoded.Ok()) << c.Name << ": " << decoded.Error.toStdString();
+        const QRgb pixel = decoded.Image.pixel(8, 8);
+        EXPECT_NEAR(qRed(pixel), qRed(c.Rgb), 3) << c.Name;
+        EXPECT_NEAR(qGreen(pixel), qGreen(c.Rgb), 3) << c.Name;
+        EXPECT_NEAR(qBlue(pixel), qBlue(c.Rgb), 3) << c.Name;
+    }
 }
 
 TEST(JpegCodec, DamagedDataGivesTheLibrarysMessage)
