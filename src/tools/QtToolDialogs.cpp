@@ -1,6 +1,8 @@
 #include "QtToolDialogs.h"
 
+#include "Coords.h"
 #include "FarbKonstante.h"
+#include "Prompter.h"
 #include "Tabelle.h"
 
 #include <QApplication>
@@ -32,6 +34,15 @@ private:
     QProgressDialog Box;
 };
 
+// The one file chosen in an open dialog, nothing when it was cancelled.
+std::optional<QString> AskOneFile(const TFileDialogOptions &options)
+{
+    const TFileDialogResult chosen = Prompter().AskOpenFileNames(options);
+    if (!chosen.Accepted())
+        return std::nullopt;
+    return chosen.Files.first();
+}
+
 } // namespace
 
 std::optional<TTableOptions> TQtToolDialogs::AskTableOptions()
@@ -50,6 +61,35 @@ std::optional<QString> TQtToolDialogs::AskColorName()
     if (!dialog.Accepted())
         return std::nullopt;
     return dialog.ColorName();
+}
+
+std::optional<QString> TQtToolDialogs::AskAreaTag(const QString &initialDir)
+{
+    TFCoords tool(Parent);
+    if (!tool.ExecuteCoords(initialDir))
+        return std::nullopt;
+    return tool.GetAreaTag();
+}
+
+std::optional<QString> TQtToolDialogs::AskShapePicture(const QString &initialDir)
+{
+    TFileDialogOptions options;
+    options.Title = QString::fromUtf8("Bild öffnen");
+    options.InitialDir = initialDir;
+    options.Filter = "JPG-Dateien (*.jpg;*.jpeg)|*.jpg;*.jpeg|BMP-Dateien (*.bmp)|*.bmp"
+                     "|GIF-Dateien (*.gif)|*.gif|PNG-Dateien (*.png)|*.png"
+                     "|Alle Dateien (*.*)|*.*";
+    return AskOneFile(options);
+}
+
+std::optional<QString> TQtToolDialogs::AskShapeFile(const QString &initialDir)
+{
+    TFileDialogOptions options;
+    options.Title = QString::fromUtf8("SHW-Datei öffnen");
+    options.InitialDir = initialDir;
+    options.Filter = "SHW-Dateien (*.shw)|*.shw|Alle Dateien (*.*)|*.*";
+    options.DefaultExt = "SHW";
+    return AskOneFile(options);
 }
 
 std::unique_ptr<TBusyNote> TQtToolDialogs::ShowBusy(const QString &text)

@@ -14,6 +14,9 @@ public:
 
     std::optional<TTableOptions> AskTableOptions() override;
     std::optional<QString> AskColorName() override;
+    std::optional<QString> AskAreaTag(const QString &initialDir) override;
+    std::optional<QString> AskShapePicture(const QString &initialDir) override;
+    std::optional<QString> AskShapeFile(const QString &initialDir) override;
     std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
 
 private:

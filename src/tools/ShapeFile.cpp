@@ -1,8 +1,6 @@
 #include "ShapeFile.h"
 
 #include "HalfEven.h"
-#include "Picture.h"
-#include "TextFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -235,18 +233,4 @@ TShapeMapResult ShapeMapLines(const TShapeFile &file, QSize picture)
         AddAreaLines(file.Shapes[i], int(i + 1), scale, result.Lines);
     result.Lines << "</map>";
     return result;
-}
-
-TShapeMapResult ShapeMapFromFiles(const QString &pictureFile, const QString &shapeFile)
-{
-    const TPictureResult picture = LoadPicture(pictureFile);
-    if (!picture.Ok())
-        return {{}, picture.Error};
-    const TTextReadResult text = ReadTextFile(shapeFile, MaxShapeFileSize);
-    if (!text.Ok)
-        return {{}, text.Error};
-    const TShapeFileResult shapes = ParseShapeFile(text.Text);
-    if (!shapes.Ok())
-        return {{}, shapes.Error};
-    return ShapeMapLines(shapes.File, picture.Picture.Image.size());
 }

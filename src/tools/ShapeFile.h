@@ -54,5 +54,3 @@ TShapeFileResult ParseShapeFile(const QString &text);
 // bounding box of all points and scaled into the picture, y pointing down; every shape becomes a
 // polygon area with the link "gem_I.html" (I its number from 1), ten points per line.
 TShapeMapResult ShapeMapLines(const TShapeFile &file, QSize picture);
-// Reads the picture (for its size) and the shape file and makes the image map.
-TShapeMapResult ShapeMapFromFiles(const QString &pictureFile, const QString &shapeFile);

@@ -29,6 +29,13 @@ public:
     // Named colour picker "Auswahl einer Farbkonstante": the chosen colour name ("white",
     // "red", ...) after "&Ok", nothing after "&Abbruch" or the close box.
     virtual std::optional<QString> AskColorName() = 0;
+    // Image-map tool "Koordinaten mit Bildern", its open dialog starting in the folder: the
+    // area element after "Ende und speichern", nothing when the tool was closed otherwise.
+    virtual std::optional<QString> AskAreaTag(const QString &initialDir) = 0;
+    // The picture whose size an image map from a shape file takes; nothing when cancelled.
+    virtual std::optional<QString> AskShapePicture(const QString &initialDir) = 0;
+    // The shape file (".shw") of an image map; nothing when cancelled.
+    virtual std::optional<QString> AskShapeFile(const QString &initialDir) = 0;
     // A note with the text and a busy indicator in front of the program, and the wait cursor,
     // until the returned object is destroyed. The work runs without the user's input.
     virtual std::unique_ptr<TBusyNote> ShowBusy(const QString &text) = 0;

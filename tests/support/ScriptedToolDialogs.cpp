@@ -28,6 +28,27 @@ std::optional<QString> TScriptedToolDialogs::AskColorName()
     return NextAnswer(ColorNameAnswers);
 }
 
+std::optional<QString> TScriptedToolDialogs::AskAreaTag(const QString &initialDir)
+{
+    Calls.append("AreaTag");
+    InitialDirs.append(initialDir);
+    return NextAnswer(AreaTagAnswers);
+}
+
+std::optional<QString> TScriptedToolDialogs::AskShapePicture(const QString &initialDir)
+{
+    Calls.append("ShapePicture");
+    InitialDirs.append(initialDir);
+    return NextAnswer(ShapePictureAnswers);
+}
+
+std::optional<QString> TScriptedToolDialogs::AskShapeFile(const QString &initialDir)
+{
+    Calls.append("ShapeFile");
+    InitialDirs.append(initialDir);
+    return NextAnswer(ShapeFileAnswers);
+}
+
 std::unique_ptr<TBusyNote> TScriptedToolDialogs::ShowBusy(const QString &text)
 {
     Calls.append("Busy");

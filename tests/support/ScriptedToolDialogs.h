@@ -9,14 +9,23 @@
 class TScriptedToolDialogs : public TToolDialogs
 {
 public:
-    // Names of the dialogs asked for, in order ("Table", "ColorName", "Busy").
+    // Names of the dialogs asked for, in order ("Table", "ColorName", "AreaTag", "ShapePicture",
+    // "ShapeFile", "Busy").
     QStringList Calls;
+    // The folders the image-map dialogs were opened with, in order.
+    QStringList InitialDirs;
 
     std::deque<std::optional<TTableOptions>> TableAnswers;
     std::deque<std::optional<QString>> ColorNameAnswers;
+    std::deque<std::optional<QString>> AreaTagAnswers;
+    std::deque<std::optional<QString>> ShapePictureAnswers;
+    std::deque<std::optional<QString>> ShapeFileAnswers;
 
     std::optional<TTableOptions> AskTableOptions() override;
     std::optional<QString> AskColorName() override;
+    std::optional<QString> AskAreaTag(const QString &initialDir) override;
+    std::optional<QString> AskShapePicture(const QString &initialDir) override;
+    std::optional<QString> AskShapeFile(const QString &initialDir) override;
     // Records the note's text in BusyNotes; the note does nothing.
     std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
 

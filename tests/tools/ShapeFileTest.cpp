@@ -1,9 +1,6 @@
 #include "ShapeFile.h"
 
-#include "JpegCodec.h"
 #include "TestPictures.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -169,22 +166,4 @@ TEST(ShapeFile, AQuoteInANameCannotEndTheAttribute)
 {
     const TShapeMapResult map = MapOf({"3", "1", "Der \"Hof\"", "2", "0", "0", "4", "2"}, {4, 2});
     EXPECT_EQ(map.Lines.at(1), R"(  <area shape="poly" alt="Der &quot;Hof&quot;" coords=)");
-}
-
-TEST(ShapeFile, MapFromFilesLearnsThePictureSize)
-{
-    QTemporaryDir dir;
-    const QString picture = dir.filePath("karte.jpg");
-    ASSERT_TRUE(WriteBytes(picture, TJpegCodec::Encode(BlockPicture(100, 50)).Data));
-    const QString shapes = dir.filePath("karte.shw");
-    ASSERT_TRUE(WriteBytes(shapes, "3\n1\nFeld\n2\n0\n0\n200\n100\n"));
-
-    const TShapeMapResult map = ShapeMapFromFiles(picture, shapes);
-    ASSERT_TRUE(map.Ok()) << map.Error.toStdString();
-    EXPECT_EQ(map.Lines.at(2), R"(       "0,50 ,100,0" href="gem_1.html" />)");
-
-    EXPECT_TRUE(
-        ShapeMapFromFiles(dir.filePath("none.jpg"), shapes).Error.contains("existiert nicht"));
-    EXPECT_TRUE(
-        ShapeMapFromFiles(picture, dir.filePath("none.shw")).Error.contains("existiert nicht"));
 }
