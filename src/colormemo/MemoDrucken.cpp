@@ -97,7 +97,7 @@ QSpinBox *TFMemoDrucken::AddSpinEdit(QWidget *parent,
 
 void TFMemoDrucken::CreateMarginGroup()
 {
-    QGroupBox *group = NewGroup(this, "GRaender", "&Ränder [mm]", {8, 86, 200, 146});
+    QGroupBox *group = NewGroup(this, "GRaender", "&Ränder [mm]", {8, 86, 184, 146});
     new QGridLayout(group);
     ELinkerRand = AddSpinEdit(group, "ELinkerRand", "Linker Rand", 0);
     ERechterRand = AddSpinEdit(group, "ERechterRand", "Rechter Rand", 1);
@@ -109,8 +109,9 @@ void TFMemoDrucken::CreateMarginGroup()
 
 void TFMemoDrucken::CreateLineGroup()
 {
-    QGroupBox *group = NewGroup(this, "GroupBox1", "&Zeilen-Optionen", {216, 86, 202, 146});
+    QGroupBox *group = NewGroup(this, "GroupBox1", "&Zeilen-Optionen", {198, 86, 220, 146});
     auto *layout = new QGridLayout(group);
+    layout->setContentsMargins(8, 8, 8, 8);
     auto *label = new QLabel("Zeilena&bstand", group);
     CZeilenabstand = new QComboBox(group);
     CZeilenabstand->setObjectName("CZeilenabstand");

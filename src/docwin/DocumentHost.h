@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class TEditControl;
 class TFHTMLFrame;
 
 // The outside programs of the "&Datei" menus.
@@ -33,6 +34,8 @@ public:
     virtual void FontCommand() = 0;
     virtual void ProductInfoCommand() = 0;
 
+    // The frame's hidden plain-text buffer `MainMemo`, the scratch text of printing.
+    virtual TEditControl &MainMemo() = 0;
     // Status bar panels 0..3 of the frame.
     virtual void SetStatusText(int panel, const QString &text) = 0;
     // The project's main HTML file (the frame's "Main-HTML" field).

@@ -323,6 +323,9 @@ void TFHTMLFrame::HandleDocCommand(TDocCommand command)
     case TDocCommand::DocPaste:
         Edit([](TEditControl &editor) { editor.PasteFromClipboard(); });
         break;
+    case TDocCommand::DocPrint:
+        PrintCommand();
+        break;
     default:
         break;
     }

@@ -5,6 +5,7 @@
 #include "Navigation.h"
 #include "RecentFileMenu.h"
 #include "Search.h"
+#include "TextBuffer.h"
 #include "TextFile.h"
 #include "UndoRing.h"
 
@@ -96,6 +97,10 @@ public:
     void CloseWithoutQuery();
     // Shows the window (inside its MDI frame) and brings it to the front.
     void ShowWindow();
+
+    // "&Drucken...": the whole text goes into the print buffer `memo2` (and, as a copy, onto the
+    // clipboard, which keeps it), then the print dialog and the print.
+    void PrintCommand();
 
     // "Up&date": reads the file again (tabs become three blanks outside scripts), without a
     // question; the text it replaces stays reachable through undo.
@@ -202,4 +207,6 @@ private:
     QSet<QKeyCombination> MenuShortcuts;
     TFindState FindState;
     TFindDialog *FindDialog1 = nullptr;
+    // The print buffer: exactly the document text while a print runs.
+    TTextBuffer memo2;
 };

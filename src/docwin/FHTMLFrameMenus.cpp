@@ -4,6 +4,7 @@
 #include "DocumentHost.h"
 #include "DocumentMenus.h"
 #include "FHTMLFrame.h"
+#include "PrintDocument.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -72,11 +73,30 @@ void TFHTMLFrame::ConnectFileMenu(QMenu *menu)
         const TExternalTool chosen = tool;
         on(name, [chosen] { WithHost([&](TDocumentHost &h) { h.ExternalToolCommand(chosen); }); });
     }
+    on("MnDrucken", [this] { PrintCommand(); });
+    on("MnDruckerSetup", [this] { PrinterSetupDialog(this); });
     on("MnExit", [this] { (parentWidget() ? parentWidget() : this)->close(); });
     for (int i = 0; i < RecentItems.Entries.size(); ++i)
         connect(RecentItems.Entries[i], &QAction::triggered, this, [i] {
             WithHost([&](TDocumentHost &h) { h.OpenRecentFile(i + 1); });
         });
+}
+
+void TFHTMLFrame::PrintCommand()
+{
+    TEditControl &editor = ActiveEditor();
+    const int selStart = editor.SelStart();
+    const int selLength = editor.SelLength();
+    editor.SelectAll();
+    editor.CopyToClipboard();
+    // The user's selection comes back; the buffer takes the text itself, so an empty document
+    // never prints what the clipboard held before.
+    editor.SetSelStart(selStart);
+    editor.SetSelLength(selLength);
+    memo2.SetText(editor.Text());
+    TTextBuffer ownScratch;
+    TEditControl &scratch = DocumentHost() ? DocumentHost()->MainMemo() : ownScratch;
+    PrintDocument(FileName(), memo2, scratch, true, this);
 }
 
 QMenu *TFHTMLFrame::CreateViewMenu(bool withBrowserItems)

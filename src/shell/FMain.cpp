@@ -6,6 +6,8 @@
 #include "FHTMLFrame.h"
 #include "FileUtils.h"
 #include "FrameMenus.h"
+#include "PlainTextEditControl.h"
+#include "PrintDocument.h"
 #include "ProgramPaths.h"
 #include "Prompter.h"
 #include "RecentFiles.h"
@@ -196,6 +198,7 @@ void TFMain::ConnectMenuItems()
     on("MnNotepad", [this] { ExternalToolCommand(TExternalTool::TextEditor); });
     on("MnDOSEbene", [this] { ExternalToolCommand(TExternalTool::CommandPrompt); });
     on("MnSchrift", &TFMain::FontCommand);
+    on("MnDruckerSetup", [this] { PrinterSetupDialog(this); });
     on("MnProduktInfo", &TFMain::ProductInfoCommand);
     // "&Beenden" ends the program; the windows' own item of that name closes only the window.
     on("MnExit", &QWidget::close);
@@ -244,6 +247,12 @@ void TFMain::CreateHiddenComponents()
     MainMemoEdit->setObjectName("MainMemo");
     MainMemoEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     MainMemoEdit->hide();
+    MainMemoControl = new TPlainTextEditControl(MainMemoEdit);
+}
+
+TEditControl &TFMain::MainMemo()
+{
+    return *MainMemoControl;
 }
 
 void TFMain::FormCreate()

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 class QMenu;
 class QPlainTextEdit;
 class QToolButton;
+class TPlainTextEditControl;
 enum class TGlyph;
 
 // The main frame: menu bar (into which the active document window merges its menus), toolbar,
@@ -63,8 +64,8 @@ public:
 
     // Text of a status panel (0..3).
     QString StatusText(int panel) const;
-    // The scratch buffer used when saving a block or printing.
-    QPlainTextEdit *MainMemo() const { return MainMemoEdit; }
+    // The scratch buffer of printing.
+    TEditControl &MainMemo() override;
 
 protected:
     bool event(QEvent *event) override;
@@ -101,6 +102,7 @@ private:
     QLabel *LabelEditorFont = nullptr;
     QLabel *LabelErrorFont = nullptr;
     QPlainTextEdit *MainMemoEdit = nullptr;
+    TPlainTextEditControl *MainMemoControl = nullptr;
     QList<QMenu *> FrameMenus;
     TRecentFileItems RecentItems;
     QTimer Timer1;

@@ -1,6 +1,7 @@
 #include "PrintDocument.h"
 
 #include "MemoDrucken.h"
+#include "ModalDriver.h"
 #include "PrintSettings.h"
 #include "Registry.h"
 #include "ScriptedPrompter.h"
@@ -19,7 +20,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -28,20 +28,10 @@
 namespace {
 
 // Runs the action on the print dialog as soon as it is shown modally.
-void WhenDialogShows(std::function<void(TFMemoDrucken &)> action)
+void WhenDialogShows(const std::function<void(TFMemoDrucken &)> &action)
 {
-    QTimer::singleShot(0, [action] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *dialog = qobject_cast<TFMemoDrucken *>(widget); dialog && dialog->isVisible())
-                return action(*dialog);
-        }
-        ADD_FAILURE() << "no print dialog shown";
-    });
-}
-
-void Click(TFMemoDrucken &dialog, const char *button)
-{
-    dialog.findChild<QPushButton *>(button)->click();
+    WhenModalShows("FMemoDrucken",
+                   [action](QWidget &dialog) { action(static_cast<TFMemoDrucken &>(dialog)); });
 }
 
 int PdfPageCount(const QString &path)
@@ -156,7 +146,7 @@ TEST_F(PrintDocumentTest, FirstDialogShowsMinimumMarginsAndCancelPrintsNothing)
         EXPECT_EQ(dialog.findChild<QLabel *>("LDruckerschrift")->text(), " (0 pg)");
         EXPECT_EQ(dialog.findChild<QLabel *>("LDatei")->text(), "seite.html");
         EXPECT_FALSE(dialog.findChild<QWidget *>("GTabelle")->isVisibleTo(&dialog));
-        Click(dialog, "BnAbbruch");
+        ClickButton(dialog, "BnAbbruch");
     });
     const TPrintResult result = PrintDocument("/home/anna/seite.html", source, scratch, true);
     EXPECT_EQ(result.Outcome, TPrintResult::TOutcome::Cancelled);
@@ -172,7 +162,7 @@ TEST_F(PrintDocumentTest, OkTakesTheDialogValuesAndStoresThem)
         dialog.findChild<QSpinBox *>("EUntererRand")->setValue(20);
         dialog.findChild<QComboBox *>("CZeilenabstand")->setCurrentIndex(5);
         dialog.findChild<QCheckBox *>("CHeadProSeite")->setChecked(true);
-        Click(dialog, "BnOkay");
+        ClickButton(dialog, "BnOkay");
     });
     ASSERT_TRUE(PrintDocument("seite.html", source, scratch, true).Printed());
     EXPECT_EQ(PrintSettings().Zeilenabstand, 6);
@@ -191,7 +181,7 @@ TEST_F(PrintDocumentTest, OkTakesTheDialogValuesAndStoresThem)
         EXPECT_EQ(dialog.findChild<QSpinBox *>("ELinkerRand")->value(), 15);
         EXPECT_TRUE(dialog.findChild<QCheckBox *>("CHeadProSeite")->isChecked());
         EXPECT_EQ(dialog.findChild<QComboBox *>("CZeilenabstand")->currentText(), "einzeilig");
-        Click(dialog, "BnAbbruch");
+        ClickButton(dialog, "BnAbbruch");
     });
     PrintDocument("seite.html", source, scratch, true);
 }
@@ -229,7 +219,7 @@ TEST_F(PrintDocumentTest, ASelectionOfMoreThanOneCharacterCanBePrintedAlone)
             EXPECT_EQ(block->isChecked(), c.Offered);
             const QColor red(Qt::red);
             EXPECT_EQ(block->palette().color(QPalette::WindowText) == red, c.Offered);
-            Click(dialog, "BnAbbruch");
+            ClickButton(dialog, "BnAbbruch");
         });
         PrintDocument("a.css", source, scratch, true);
     }
@@ -241,7 +231,7 @@ TEST_F(PrintDocumentTest, BlockPrintingPrintsTheSelectionThroughTheScratchText)
     TTextBuffer source("erste Zeile\r\nzweite Zeile\r\ndritte Zeile"), scratch("alt");
     source.SetSelStart(13);
     source.SetSelLength(12);
-    WhenDialogShows([](TFMemoDrucken &dialog) { Click(dialog, "BnOkay"); });
+    WhenDialogShows([](TFMemoDrucken &dialog) { ClickButton(dialog, "BnOkay"); });
     ASSERT_TRUE(PrintDocument("a.css", source, scratch, true).Printed());
     EXPECT_EQ(scratch.Text(), "zweite Zeile");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "zweite Zeile");
@@ -254,7 +244,7 @@ TEST_F(PrintDocumentTest, BlockPrintingPrintsTheSelectionThroughTheScratchText)
 TEST_F(PrintDocumentTest, WithoutBlockPrintingTheFileItselfIsRead)
 {
     TTextBuffer source("nicht gedruckt"), scratch;
-    WhenDialogShows([](TFMemoDrucken &dialog) { Click(dialog, "BnOkay"); });
+    WhenDialogShows([](TFMemoDrucken &dialog) { ClickButton(dialog, "BnOkay"); });
     const TPrintResult missing = PrintDocument(Dir.filePath("fehlt.css"), source, scratch, false);
     EXPECT_EQ(missing.Outcome, TPrintResult::TOutcome::Failed);
     EXPECT_EQ(Prompts.Count("Error"), 1);
@@ -263,7 +253,7 @@ TEST_F(PrintDocumentTest, WithoutBlockPrintingTheFileItselfIsRead)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("body { color: red; }\r\n");
     file.close();
-    WhenDialogShows([](TFMemoDrucken &dialog) { Click(dialog, "BnOkay"); });
+    WhenDialogShows([](TFMemoDrucken &dialog) { ClickButton(dialog, "BnOkay"); });
     EXPECT_TRUE(PrintDocument(file.fileName(), source, scratch, false).Printed());
     EXPECT_EQ(scratch.Text(), "body { color: red; }\r\n");
 }
@@ -283,9 +273,9 @@ TEST_F(PrintDocumentTest, FontChangeTakesNameSizeColourAndOnlyExactBold)
         font.setItalic(c.Italic);
         Prompts.FontAnswers.push_back(TFontChoice{font, QColor(Qt::red)});
         WhenDialogShows([](TFMemoDrucken &dialog) {
-            Click(dialog, "BnFont");
+            ClickButton(dialog, "BnFont");
             EXPECT_EQ(dialog.findChild<QLabel *>("LDruckerschrift")->text(), "DejaVu Serif (12 pg)");
-            Click(dialog, "BnAbbruch");
+            ClickButton(dialog, "BnAbbruch");
         });
         TTextBuffer source, scratch;
         PrintDocument("a.css", source, scratch, true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentHost.h"
+#include "TextBuffer.h"
 
 #include <QStringList>
 
@@ -29,6 +30,7 @@ public:
     void ExternalToolCommand(TExternalTool) override {}
     void FontCommand() override {}
     void ProductInfoCommand() override {}
+    TEditControl &MainMemo() override { return Scratch; }
     void SetStatusText(int panel, const QString &text) override { Status[panel] = text; }
     QString MainHtml() const override { return Main; }
     void SetMainHtml(const QString &fileName) override { Main = fileName; }
@@ -37,6 +39,7 @@ public:
     QStringList Companions;
     QString Status[4];
     QString Main;
+    TTextBuffer Scratch;
 
 private:
     TDocumentHost *Previous = nullptr;
