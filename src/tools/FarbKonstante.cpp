@@ -38,6 +38,9 @@ TFFarbKonstante::TFFarbKonstante(QWidget *parent)
     ListBox1->setObjectName("ListBox1");
     for (const TNamedColor &color : PickerColors())
         ListBox1->addItem(color.Name);
+    // All sixteen names at once, without scrolling.
+    ListBox1->setMinimumHeight(ListBox1->sizeHintForRow(0) * ListBox1->count()
+                               + 2 * ListBox1->frameWidth());
     PaintBoxHTMLColor = new TColorSwatch(this);
     PaintBoxHTMLColor->setObjectName("PaintBoxHTMLColor");
     PaintBoxHTMLColor->setFixedSize(200, 50);

@@ -82,6 +82,8 @@ QSpinBox *TFTabelle::AddSpinField(const char *name,
     field->setObjectName(name);
     field->setAccessibleName(caption);
     field->setRange(range.first, range.second);
+    // Leaving the field puts a typed value that lies outside the range onto its nearest bound.
+    field->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     field->setValue(value);
     return field;
 }

@@ -44,7 +44,7 @@ TTableOptions HeadersBothWays()
 
 TTableOptions HeadFootAndBody()
 {
-    TTableOptions options = Shape(1, 2);
+    TTableOptions options = Shape(1, 1);
     options.THead = true;
     options.TFoot = true;
     options.TBody = true;
@@ -113,14 +113,10 @@ const TMarkupCase MarkupCases[] = {
       "    <tr>",
       "    <td>",
       "    </td>",
-      "    <td>",
-      "    </td>",
       "    </tr>",
       "   </thead>",
       "   <tfoot>",
       "    <tr>",
-      "    <td>",
-      "    </td>",
       "    <td>",
       "    </td>",
       "    </tr>",
@@ -128,7 +124,6 @@ const TMarkupCase MarkupCases[] = {
       "   <tbody>",
       "    <tr>",
       "     <td> 1-zelle</td>",
-      "     <td> 2-zelle</td>",
       "    </tr>",
       "   </tbody>",
       "  </table>"}},
@@ -136,18 +131,6 @@ const TMarkupCase MarkupCases[] = {
      NoColumnGroup(0, 4),
      false,
      {"<!-- Tabelle -->", "  <table border=\"1\">", "  </table>"}},
-    {"EmptyRowsBelowOneColumn",
-     Shape(2, 0),
-     false,
-     {"<!-- Tabelle -->",
-      "  <table border=\"1\">",
-      "  <colgroup>",
-      "  </colgroup>",
-      "  <tr>",
-      "    </tr>",
-      "  <tr>",
-      "    </tr>",
-      "  </table>"}},
 };
 
 class TableMarkupLines : public testing::TestWithParam<TMarkupCase>
@@ -200,18 +183,6 @@ TEST(TableMarkup, StartTagCarriesSpacingAndFrame)
         EXPECT_EQ(TableStartTag(options, c.PageHasStylesheet), QString(c.Tag))
             << "frame item " << c.FrameItem;
     }
-}
-
-TEST(TableMarkup, FrameItemsKeepTheirOrderAndKeywords)
-{
-    ASSERT_EQ(CellFrameItems().size(), 10);
-    EXPECT_EQ(CellFrameItems().first(), "Keinen Eintrag");
-    EXPECT_EQ(CellFrameItems().at(1), "void: Keine Seite mit Rand (Default)");
-    EXPECT_EQ(CellFrameItems().at(4), "hsides: Oben und Unten");
-    EXPECT_EQ(CellFrameItems().last(), "border: Alle Seiten");
-    const QStringList keywords{"above", "below", "hsides", "vsides", "lhs", "rhs", "box", "border"};
-    for (int item = 2; item <= 9; ++item)
-        EXPECT_EQ(CellFrameKeyword(item), keywords.at(item - 2));
 }
 
 TEST(TableMarkup, BiggestTableNumbersItsLastCellAMillion)
