@@ -40,27 +40,7 @@ TFTabelle::TFTabelle(QWidget *parent)
     for (QSpinBox *field : {SpAnzRow, SpAnzCol, SpBorderWidth})
         fields->addRow(field->accessibleName(), field);
 
-    cHeaderInFirstRow = AddCheckBox("cHeaderInFirstRow", "Header in erster Zeile", true, false);
-    cHeaderInFirstCol = AddCheckBox("cHeaderInFirstCol", "Header in erster Spalte", true, false);
-    cTHead = AddCheckBox("cTHead", "THead", false, false);
-    cTFoot = AddCheckBox("cTFoot", "TFoot", false, false);
-    cBody = AddCheckBox("cBody", "TBody", false, false);
-    chkMitColGroup = AddCheckBox("chkMitColGroup", "mit ColGroup", true, true);
-    cbCellSpacing_Cellpadding = AddCheckBox("cbCellSpacing_Cellpadding",
-                                            "CellSpacing / Cellpadding",
-                                            false,
-                                            false);
-    auto *boxes = new QGridLayout;
-    QCheckBox *const order[] = {cHeaderInFirstRow,
-                                cTHead,
-                                cHeaderInFirstCol,
-                                cTFoot,
-                                chkMitColGroup,
-                                cBody,
-                                cbCellSpacing_Cellpadding};
-    for (int i = 0; i < int(std::size(order)); ++i)
-        boxes->addWidget(order[i], i / 2, i % 2);
-    layout->addLayout(boxes);
+    layout->addLayout(CreateCheckBoxes());
 
     cbCellFrame = new QComboBox(this);
     cbCellFrame->setObjectName("cbCellFrame");
@@ -99,6 +79,31 @@ QCheckBox *TFTabelle::AddCheckBox(const char *name, const QString &caption, bool
         box->setPalette(palette);
     }
     return box;
+}
+
+QLayout *TFTabelle::CreateCheckBoxes()
+{
+    cHeaderInFirstRow = AddCheckBox("cHeaderInFirstRow", "Header in erster Zeile", true, false);
+    cHeaderInFirstCol = AddCheckBox("cHeaderInFirstCol", "Header in erster Spalte", true, false);
+    cTHead = AddCheckBox("cTHead", "THead", false, false);
+    cTFoot = AddCheckBox("cTFoot", "TFoot", false, false);
+    cBody = AddCheckBox("cBody", "TBody", false, false);
+    chkMitColGroup = AddCheckBox("chkMitColGroup", "mit ColGroup", true, true);
+    cbCellSpacing_Cellpadding = AddCheckBox("cbCellSpacing_Cellpadding",
+                                            "CellSpacing / Cellpadding",
+                                            false,
+                                            false);
+    auto *boxes = new QGridLayout;
+    QCheckBox *const order[] = {cHeaderInFirstRow,
+                                cTHead,
+                                cHeaderInFirstCol,
+                                cTFoot,
+                                chkMitColGroup,
+                                cBody,
+                                cbCellSpacing_Cellpadding};
+    for (int i = 0; i < int(std::size(order)); ++i)
+        boxes->addWidget(order[i], i / 2, i % 2);
+    return boxes;
 }
 
 QLayout *TFTabelle::CreateButtons()

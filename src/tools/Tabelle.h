@@ -35,6 +35,7 @@ private:
                            std::pair<int, int> range,
                            int value);
     QCheckBox *AddCheckBox(const char *name, const QString &caption, bool blue, bool checked);
+    QLayout *CreateCheckBoxes();
     QLayout *CreateButtons();
     void OkClick();
 
