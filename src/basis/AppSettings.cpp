@@ -1,5 +1,7 @@
 #include "AppSettings.h"
 
+#include <algorithm>
+
 TSettings &Settings()
 {
     static TSettings settings;
@@ -23,7 +25,7 @@ QFont MakeFont(const QString &name, int size, bool bold)
 {
     QFont font(name);
     if (size > 0)
-        font.setPointSize(size);
+        font.setPointSize(std::clamp(size, MinFontSize, MaxFontSize));
     font.setBold(bold);
     return font;
 }

@@ -42,6 +42,10 @@ struct TSettings
     QString DruckerSchrift;
 };
 
+// The font sizes the editors can show; stored sizes outside are clamped to them.
+inline constexpr int MinFontSize = 4;
+inline constexpr int MaxFontSize = 144;
+
 // The settings of this program run.
 TSettings &Settings();
 

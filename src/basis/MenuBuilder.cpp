@@ -25,31 +25,20 @@ QMenu *CreateMenu(QWidget *owner,
     return menu;
 }
 
-TMenuAction *CreateAction(QObject *owner, const TMenuItemSpec &item)
+TMenuAction *CreateAction(QObject *owner, const TMenuItem &item)
 {
     auto *action = new TMenuAction(QString::fromUtf8(item.Caption), owner);
     action->setObjectName(item.Name);
     if (QString(item.Caption) == "-") {
         action->setText({});
         action->setSeparator(true);
+        return action;
     }
     if (*item.Shortcut)
         action->setShortcut(QKeySequence(QString::fromUtf8(item.Shortcut)));
     action->setStatusTip(QString::fromUtf8(item.Hint));
     action->setProperty(HelpContextProperty, item.HelpContext);
-    return action;
-}
-
-TMenuAction *CreateAction(QObject *owner, const TMenuItem &item)
-{
-    TMenuAction *action = CreateAction(owner,
-                                       TMenuItemSpec{item.Name,
-                                                     item.Caption,
-                                                     item.Shortcut,
-                                                     item.Hint,
-                                                     item.HelpContext});
-    if (action->isSeparator())
-        return action;
+    action->setCheckable(item.Checkable);
     if (item.Command)
         action->BindCommand(item.Command);
     else
@@ -81,17 +70,6 @@ QList<QAction *> AddMenuItems(QMenu *menu, const std::vector<TMenuItem> &items)
             actions << AddSubmenu(menu, item);
             continue;
         }
-        QAction *action = CreateAction(menu, item);
-        menu->addAction(action);
-        actions << action;
-    }
-    return actions;
-}
-
-QList<QAction *> AddMenuItems(QMenu *menu, std::span<const TMenuItemSpec> items)
-{
-    QList<QAction *> actions;
-    for (const TMenuItemSpec &item : items) {
         QAction *action = CreateAction(menu, item);
         menu->addAction(action);
         actions << action;

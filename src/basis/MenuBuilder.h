@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <functional>
-#include <span>
 #include <vector>
 
 class QMenu;
@@ -15,7 +14,8 @@ class QWidget;
 // "Ctrl+N"), hint (shown in the status bar), help context number and the command it runs, all in
 // one row. A caption of "-" makes a separator; a separator may still carry an object name. An
 // item without a command belongs to a part of the program that is not built yet: it is shown
-// disabled, never enabled and silent. An item with sub-items becomes a submenu.
+// disabled, never enabled and silent. An item with sub-items becomes a submenu. A checkable
+// item flips its check mark before its command runs.
 struct TMenuItem
 {
     const char *Name;
@@ -25,17 +25,7 @@ struct TMenuItem
     int HelpContext = 0;
     std::function<void()> Command = {};
     std::vector<TMenuItem> SubItems = {};
-};
-
-// The static description of an item whose command is bound where the menu is built (recent
-// files, tables shared by several windows).
-struct TMenuItemSpec
-{
-    const char *Name;
-    const char *Caption;
-    const char *Shortcut = "";
-    const char *Hint = "";
-    int HelpContext = 0;
+    bool Checkable = false;
 };
 
 // A menu action built from a TMenuItem. Its command is bound through BindCommand, so that a test
@@ -69,13 +59,9 @@ QMenu *CreateMenu(QWidget *owner,
 // Appends the items to the menu, each connected to its command (or disabled without one);
 // sub-items become submenus. Returns the created actions in order (a submenu's menu action).
 QList<QAction *> AddMenuItems(QMenu *menu, const std::vector<TMenuItem> &items);
-// Appends items whose commands the caller binds; returns the created actions in order.
-QList<QAction *> AddMenuItems(QMenu *menu, std::span<const TMenuItemSpec> items);
 // Creates one action from its description (not added anywhere), connected to its command or
 // disabled without one.
 TMenuAction *CreateAction(QObject *owner, const TMenuItem &item);
-// Creates one action whose command the caller binds with TMenuAction::BindCommand.
-TMenuAction *CreateAction(QObject *owner, const TMenuItemSpec &item);
 // Shows a caption that holds an ampersand as text ("Leerzeichen (&#x0020;)") literally: every
 // "&" is doubled so the menu does not take it for an accelerator.
 QString LiteralCaption(const QString &text);

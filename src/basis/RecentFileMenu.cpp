@@ -10,25 +10,34 @@ namespace {
 
 constexpr const char *RecentHint = "Zeigt eine Liste der zuletzt geschlossenen Dateien an";
 
-const TMenuItemSpec RecentItems[] = {
-    {"MnStrichAlteDateien", "-"},
-    {"MnAlteDatei1", "MnAlteDatei1", "", RecentHint, 121},
-    {"MnAlteDatei2", "MnAlteDatei2", "", RecentHint, 121},
-    {"MnAlteDatei3", "MnAlteDatei3", "", RecentHint, 121},
-    {"MnAlteDatei4", "MnAlteDatei4", "", RecentHint, 121},
-    {"MnAlteDatei5", "MnAlteDatei5"},
-    {"MnAlteDatei6", "MnAlteDatei6"},
-    {"MnAlteDatei7", "MnAlteDatei7"},
-    {"MnAlteDatei8", "MnAlteDatei8"},
-    {"MnAlteDatei9", "MnAlteDatei9"},
-};
+// The entries' names, which are also their captions until the list fills them.
+constexpr const char *EntryNames[] = {"MnAlteDatei1",
+                                      "MnAlteDatei2",
+                                      "MnAlteDatei3",
+                                      "MnAlteDatei4",
+                                      "MnAlteDatei5",
+                                      "MnAlteDatei6",
+                                      "MnAlteDatei7",
+                                      "MnAlteDatei8",
+                                      "MnAlteDatei9"};
 
 } // namespace
 
-TRecentFileItems AddRecentFileItems(QMenu *menu)
+TRecentFileItems AddRecentFileItems(QMenu *menu, const std::function<void(int)> &openSlot)
 {
+    std::vector<TMenuItem> rows{{"MnStrichAlteDateien", "-"}};
+    for (int slot = 1; slot <= 9; ++slot) {
+        // Only the first four items carry the hint and the help context.
+        const bool described = slot <= 4;
+        rows.push_back({EntryNames[slot - 1],
+                        EntryNames[slot - 1],
+                        "",
+                        described ? RecentHint : "",
+                        described ? 121 : 0,
+                        [openSlot, slot] { openSlot(slot); }});
+    }
     TRecentFileItems items;
-    const QList<QAction *> actions = AddMenuItems(menu, RecentItems);
+    const QList<QAction *> actions = AddMenuItems(menu, rows);
     items.Separator = actions.first();
     items.Entries = actions.mid(1);
     HideRecentFileItems(items);

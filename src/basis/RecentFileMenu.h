@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 
@@ -13,8 +15,8 @@ struct TRecentFileItems
     QList<QAction *> Entries;
 };
 
-// Appends the hidden recent-file items to the menu.
-TRecentFileItems AddRecentFileItems(QMenu *menu);
+// Appends the hidden recent-file items to the menu; entry N runs openSlot(N).
+TRecentFileItems AddRecentFileItems(QMenu *menu, const std::function<void(int)> &openSlot);
 // Shows the separator and one entry per listed file ("&1. path" ...), hides the rest.
 void RefreshRecentFileItems(const TRecentFileItems &items);
 // Hides the separator and every entry.

@@ -5,6 +5,10 @@
 class TEditControl;
 class TFHTMLFrame;
 
+// The panels of the frame's status bar: the caret line, "geändert", notes such as the file
+// format of a save, and the hints of menu items and controls.
+enum class TStatusPanel { Line = 0, Modified = 1, Note = 2, Hint = 3 };
+
 // The outside programs of the "&Datei" menus.
 enum class TExternalTool { Calculator, Explorer, CommandPrompt, TextEditor };
 
@@ -36,8 +40,8 @@ public:
 
     // The frame's hidden plain-text buffer `MainMemo`, the scratch text of printing.
     virtual TEditControl &MainMemo() = 0;
-    // Status bar panels 0..3 of the frame.
-    virtual void SetStatusText(int panel, const QString &text) = 0;
+    // A panel of the frame's status bar.
+    virtual void SetStatusText(TStatusPanel panel, const QString &text) = 0;
     // The project's main HTML file (the frame's "Main-HTML" field).
     virtual QString MainHtml() const = 0;
     virtual void SetMainHtml(const QString &fileName) = 0;

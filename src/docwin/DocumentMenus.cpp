@@ -1,4 +1,12 @@
+// The rows of the document windows' "&Datei", "&Ansicht" and "&Bearbeiten" menus, each with its
+// command. Items whose commands are not built yet have none and show disabled.
 #include "DocumentMenus.h"
+
+#include "DocumentHost.h"
+#include "EditCommands.h"
+#include "FHTMLFrame.h"
+#include "Navigation.h"
+#include "PrintDocument.h"
 
 #include <QMenu>
 #include <QString>
@@ -11,78 +19,13 @@ enum TWindows { InHtml = 1, InCss = 2, InBoth = InHtml | InCss };
 struct TDocumentMenuItem
 {
     TWindows Windows;
-    TMenuItemSpec Item;
+    TMenuItem Item;
 };
 
-const TMenuItemSpec FileItems[] = {
-    {"MnNeu", "&Neu...", "Ctrl+N", "Neue Datei erzeugen", 101},
-    {"MnOeffnen", "&Öffnen...", "Ctrl+O", "Alte Datei öffnen", 102},
-    {"MnUpdate", "Up&date"},
-    {"", "-"},
-    {"MnSpeichern", "&Speichern...", "Ctrl+S"},
-    {"MnSpeichernUnter", "Speichern &unter..."},
-    {"MnSpeichernAlle", "Speichern &alle"},
-    {"MnAlleSchliessen", "A&lle Schließen"},
-    {"", "-"},
-    {"MnTaschenrechner", "Taschen&rechner"},
-    {"MnExplorer", "&Explorer"},
-    {"MnDOSEbene", "D&OS-Ebene", "", "Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)", 113},
-    {"MnNotepad", "&Notepad"},
-    {"", "-"},
-    {"MnDrucken", "&Drucken...", "Ctrl+P"},
-    {"MnDruckerSetup", "Drucker-Setup"},
-    {"", "-"},
-    {"MnExit", "&Beenden"},
-};
-
-const TDocumentMenuItem ViewItems[] = {
-    {InBoth, {"MnZeilenUmbruch", "Zeilenumbruch"}},
-    {InBoth, {"MnSchrift", "&Schrift"}},
-    {InHtml, {"", "-"}},
-    {InHtml, {"MnQuellcode", "Quellcode", "Ctrl+F1"}},
-    {InHtml, {"MnBrowser", "&Browser", "Ctrl+F2"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnSetJump1", "Setze Sprungmarke1"}},
-    {InBoth, {"MnSetJump2", "Setze Sprungmarke2"}},
-    {InBoth, {"MnSetJump3", "Setze Sprungmarke3"}},
-    {InBoth, {"GehezurSprungmarke1", "Gehe zur Sprungmarke1"}},
-    {InBoth, {"GehezurSprungmarke2", "Gehe zur Sprungmarke2"}},
-    {InBoth, {"GehezurSprungmarke3", "Gehe zur Sprungmarke3"}},
-};
-
-// The style sheet window has no letter case commands, and its redo item has another name.
-const TDocumentMenuItem EditItems[] = {
-    {InBoth, {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z"}},
-    {InHtml, {"MnWiderrufen", "Widerrufen", "Ctrl+Alt+Z"}},
-    {InCss, {"MnRedo", "Widerrufen", "Ctrl+Alt+Z"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnBlockAusschneiden", "&Ausschneiden", "Ctrl+X"}},
-    {InBoth, {"MnBlockKopieren", "&Kopieren", "Ctrl+C"}},
-    {InBoth, {"MnBlockEinfuegen", "&Einfügen", "Ctrl+V"}},
-    {InBoth, {"MnBlockLoeschen", "&Löschen"}},
-    {InBoth, {"MnBlockalsDateiSichern", "&Block als Datei &sichern"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnAktuelleZeileloeschen", "Aktuelle &Zeile löschen", "Ctrl+Y"}},
-    {InBoth, {"MnZeilebisEndeLoeschen", "Zeile bi&s Ende löschen", "Ctrl+K"}},
-    {InBoth, {"MnBlocknachlinks", "Block nach links", "Ctrl+L"}},
-    {InBoth, {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnGehezu", "&Gehe zu...", "Ctrl+G"}},
-    {InBoth, {"MnSuchen", "Suchen", "Ctrl+F"}},
-    {InBoth, {"MnWeitersuchen", "Weitersuchen", "F3"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnKonverttextvonDOSnachWindows", "Konverttext von DOS nach &Windows"}},
-    {InBoth, {"MnKonverttextvonWindowsnachDOS", "Konverttext von Windows nach &DOS"}},
-    {InHtml, {"MnConvertLowerCase", "Alles in Kleinbuchstaben"}},
-    {InHtml, {"MnTagsInKleinbuchstaben", "Tags in Kleinbuchstaben"}},
-    {InBoth, {"", "-"}},
-    {InBoth, {"MnAllesmarkieren", "Alles &markieren", "Ctrl+A"}},
-};
-
-std::vector<TMenuItemSpec> ItemsOf(std::span<const TDocumentMenuItem> items, bool html)
+std::vector<TMenuItem> ItemsOf(const std::vector<TDocumentMenuItem> &items, bool html)
 {
     const TWindows window = html ? InHtml : InCss;
-    std::vector<TMenuItemSpec> result;
+    std::vector<TMenuItem> result;
     for (const TDocumentMenuItem &item : items) {
         if (item.Windows & window)
             result.push_back(item.Item);
@@ -90,29 +33,233 @@ std::vector<TMenuItemSpec> ItemsOf(std::span<const TDocumentMenuItem> items, boo
     return result;
 }
 
+// A frame command, run when the frame is there.
+template<typename... Args>
+std::function<void()> HostCommand(void (TDocumentHost::*command)(Args...), Args... args)
+{
+    return [command, args...] {
+        if (TDocumentHost *host = DocumentHost())
+            (host->*command)(args...);
+    };
+}
+
+TMenuItem ToolItem(TExternalTool tool)
+{
+    return ExternalToolItem(tool, HostCommand(&TDocumentHost::ExternalToolCommand, tool));
+}
+
 } // namespace
 
-std::span<const TMenuItemSpec> DocumentFileMenuItems()
+std::vector<TMenuItem> TFHTMLFrame::FileMenuItems()
 {
-    return FileItems;
+    using H = TDocumentHost;
+    return {
+        {"MnNeu",
+         "&Neu...",
+         "Ctrl+N",
+         "Neue Datei erzeugen",
+         101,
+         HostCommand(&H::NewDocumentCommand)},
+        {"MnOeffnen", "&Öffnen...", "Ctrl+O", "Alte Datei öffnen", 102, HostCommand(&H::OpenCommand)},
+        {"MnUpdate", "Up&date", "", "", 0, [this] { ReloadCommand(); }},
+        {"", "-"},
+        {"MnSpeichern", "&Speichern...", "Ctrl+S", "", 0, [this] { SaveDocument(); }},
+        {"MnSpeichernUnter", "Speichern &unter...", "", "", 0, [this] { SaveDocumentAs(); }},
+        {"MnSpeichernAlle", "Speichern &alle", "", "", 0, HostCommand(&H::SaveAllDocuments)},
+        {"MnAlleSchliessen", "A&lle Schließen", "", "", 0, HostCommand(&H::CloseAllDocuments)},
+        {"", "-"},
+        ToolItem(TExternalTool::Calculator),
+        ToolItem(TExternalTool::Explorer),
+        ToolItem(TExternalTool::CommandPrompt),
+        ToolItem(TExternalTool::TextEditor),
+        {"", "-"},
+        {"MnDrucken", "&Drucken...", "Ctrl+P", "", 0, [this] { PrintCommand(); }},
+        {"MnDruckerSetup", "Drucker-Setup", "", "", 0, [this] { PrinterSetupDialog(this); }},
+        {"", "-"},
+        // Closes this window, not the program.
+        {"MnExit",
+         "&Beenden",
+         "",
+         "",
+         0,
+         [this] { (parentWidget() ? parentWidget() : this)->close(); }},
+    };
 }
 
-std::vector<TMenuItemSpec> DocumentViewMenuItems(bool html)
+std::vector<TMenuItem> TFHTMLFrame::ViewMenuItems(const std::vector<TMenuItem> &browserItems)
 {
-    return ItemsOf(ViewItems, html);
+    std::vector<TMenuItem> items{
+        {"MnZeilenUmbruch", "Zeilenumbruch", "", "", 0, [this] { ToggleWordWrap(); }, {}, true},
+        {"MnSchrift", "&Schrift", "", "", 0, HostCommand(&TDocumentHost::FontCommand)},
+    };
+    if (!browserItems.empty()) {
+        items.push_back({"", "-"});
+        items.insert(items.end(), browserItems.begin(), browserItems.end());
+    }
+    // The key names stand right-aligned behind a tab.
+    const std::vector<TMenuItem> jumpItems{
+        {"", "-"},
+        {"MnSetJump1", "Setze Sprungmarke1\tSTRG+SHIFT+1", "", "", 0, [this] { SetJumpMark(1); }},
+        {"MnSetJump2", "Setze Sprungmarke2\tSTRG+SHIFT+2", "", "", 0, [this] { SetJumpMark(2); }},
+        {"MnSetJump3", "Setze Sprungmarke3\tSTRG+SHIFT+3", "", "", 0, [this] { SetJumpMark(3); }},
+        {"GehezurSprungmarke1",
+         "Gehe zur Sprungmarke1\tSTRG+1",
+         "",
+         "",
+         0,
+         [this] { GoToJumpMark(1); }},
+        {"GehezurSprungmarke2",
+         "Gehe zur Sprungmarke2\tSTRG+2",
+         "",
+         "",
+         0,
+         [this] { GoToJumpMark(2); }},
+        {"GehezurSprungmarke3",
+         "Gehe zur Sprungmarke3\tSTRG+3",
+         "",
+         "",
+         0,
+         [this] { GoToJumpMark(3); }},
+    };
+    items.insert(items.end(), jumpItems.begin(), jumpItems.end());
+    return items;
 }
 
-std::vector<TMenuItemSpec> DocumentEditMenuItems(bool html)
+// The style sheet window has no letter case commands, and its redo item has another name.
+std::vector<TMenuItem> TFHTMLFrame::EditMenuItems(bool html)
 {
-    return ItemsOf(EditItems, html);
+    const auto change = [this](void (*command)(TEditControl &)) {
+        return [this, command] { Change(command); };
+    };
+    const auto edit = [this](void (TEditControl::*command)()) {
+        return [this, command] { Edit([command](TEditControl &e) { (e.*command)(); }); };
+    };
+    const auto redo = [this] { RedoCommand(); };
+    return ItemsOf(
+        {
+            {InBoth, {"MnRueckgaengig", "&Rückgängig", "Ctrl+Z", "", 0, [this] { UndoCommand(); }}},
+            {InHtml, {"MnWiderrufen", "Widerrufen", "Ctrl+Alt+Z", "", 0, redo}},
+            {InCss, {"MnRedo", "Widerrufen", "Ctrl+Alt+Z", "", 0, redo}},
+            {InBoth, {"", "-"}},
+            {InBoth,
+             {"MnBlockAusschneiden",
+              "&Ausschneiden",
+              "Ctrl+X",
+              "",
+              0,
+              edit(&TEditControl::CutToClipboard)}},
+            {InBoth,
+             {"MnBlockKopieren",
+              "&Kopieren",
+              "Ctrl+C",
+              "",
+              0,
+              [this] { ActiveEditor().CopyToClipboard(); }}},
+            {InBoth,
+             {"MnBlockEinfuegen",
+              "&Einfügen",
+              "Ctrl+V",
+              "",
+              0,
+              edit(&TEditControl::PasteFromClipboard)}},
+            {InBoth,
+             {"MnBlockLoeschen", "&Löschen", "", "", 0, edit(&TEditControl::ClearSelection)}},
+            {InBoth,
+             {"MnBlockalsDateiSichern",
+              "&Block als Datei &sichern",
+              "",
+              "",
+              0,
+              [this] { SaveBlockAsFile(); }}},
+            {InBoth, {"", "-"}},
+            {InBoth,
+             {"MnAktuelleZeileloeschen",
+              "Aktuelle &Zeile löschen",
+              "Ctrl+Y",
+              "",
+              0,
+              change(&DeleteCaretLine)}},
+            {InBoth,
+             {"MnZeilebisEndeLoeschen",
+              "Zeile bi&s Ende löschen",
+              "Ctrl+K",
+              "",
+              0,
+              [this] { Change([](TEditControl &e) { DeleteToLineEnd(e); }); }}},
+            {InBoth,
+             {"MnBlocknachlinks", "Block nach links", "Ctrl+L", "", 0, change(&UnindentBlock)}},
+            {InBoth,
+             {"MnBlocknachrechts", "Block nach rechts", "Ctrl+R", "", 0, change(&IndentBlock)}},
+            {InBoth, {"", "-"}},
+            {InBoth, {"MnGehezu", "&Gehe zu...", "Ctrl+G", "", 0, [this] { GoToLine(); }}},
+            {InBoth, {"MnSuchen", "Suchen", "Ctrl+F", "", 0, [this] { ShowFindDialog(); }}},
+            {InBoth, {"MnWeitersuchen", "Weitersuchen", "F3", "", 0, [this] { FindNext(); }}},
+            {InBoth, {"", "-"}},
+            {InBoth,
+             {"MnKonverttextvonDOSnachWindows",
+              "Konverttext von DOS nach &Windows",
+              "",
+              "",
+              0,
+              change(&ConvertOemToAnsi)}},
+            {InBoth,
+             {"MnKonverttextvonWindowsnachDOS",
+              "Konverttext von Windows nach &DOS",
+              "",
+              "",
+              0,
+              change(&ConvertAnsiToOem)}},
+            {InHtml,
+             {"MnConvertLowerCase",
+              "Alles in Kleinbuchstaben",
+              "",
+              "",
+              0,
+              change(&ConvertToLowerCase)}},
+            {InHtml,
+             {"MnTagsInKleinbuchstaben",
+              "Tags in Kleinbuchstaben",
+              "",
+              "",
+              0,
+              change(&TagsToLowerCase)}},
+            {InBoth, {"", "-"}},
+            {InBoth,
+             {"MnAllesmarkieren",
+              "Alles &markieren",
+              "Ctrl+A",
+              "",
+              0,
+              [this] { ActiveEditor().SelectAll(); }}},
+        },
+        html);
 }
 
-QString JumpMarkCaption(int mark, bool set)
+std::vector<TMenuItem> TFHTMLFrame::HelpMenuItems(const char *infoItemName)
 {
-    const QString number = QString::number(mark);
-    if (set)
-        return "Setze Sprungmarke" + number + "\tSTRG+SHIFT+" + number;
-    return "Gehe zur Sprungmarke" + number + "\tSTRG+" + number;
+    return {
+        {infoItemName, "Produkt &Info...", "", "", 0, HostCommand(&TDocumentHost::ProductInfoCommand)},
+    };
+}
+
+TMenuItem ExternalToolItem(TExternalTool tool, std::function<void()> command)
+{
+    switch (tool) {
+    case TExternalTool::Calculator:
+        return {"MnTaschenrechner", "Taschen&rechner", "", "", 0, std::move(command)};
+    case TExternalTool::Explorer:
+        return {"MnExplorer", "&Explorer", "", "", 0, std::move(command)};
+    case TExternalTool::CommandPrompt:
+        return {"MnDOSEbene",
+                "D&OS-Ebene",
+                "",
+                "Wechseln zur DOS-Ebene (Bitte mit EXIT verlassen)",
+                113,
+                std::move(command)};
+    case TExternalTool::TextEditor:
+        break;
+    }
+    return {"MnNotepad", "&Notepad", "", "", 0, std::move(command)};
 }
 
 QMenu *CreateFileMenu(QWidget *owner)

@@ -267,7 +267,7 @@ void TFHTMLFrame::MarkSaved()
 {
     ActiveEditor().SetModified(false);
     if (DocumentHost())
-        DocumentHost()->SetStatusText(1, QString());
+        DocumentHost()->SetStatusText(TStatusPanel::Modified, QString());
 }
 
 void TFHTMLFrame::ShowCaretLine()
@@ -275,7 +275,7 @@ void TFHTMLFrame::ShowCaretLine()
     if (!DocumentHost())
         return;
     const TEditControl &editor = ActiveEditor();
-    DocumentHost()->SetStatusText(0,
+    DocumentHost()->SetStatusText(TStatusPanel::Line,
                                   "Zeile: "
                                       + QString::number(editor.LineFromChar(editor.SelStart()) + 1));
 }

@@ -2,6 +2,7 @@
 
 #include "DocCommand.h"
 #include "EditControl.h"
+#include "MenuBuilder.h"
 #include "Navigation.h"
 #include "RecentFileMenu.h"
 #include "Search.h"
@@ -31,9 +32,9 @@ struct TMergedMenu
     int GroupIndex = 0;
 };
 
-// Kinds of document window, as the frame tells them apart.
-inline constexpr int HtmlDocKind = 1;
-inline constexpr int CssDocKind = 2;
+// Kinds of document window, as the frame tells them apart; a window of no kind is skipped by
+// the frame's loops over its windows.
+enum class TDocKind { None = 0, Html = 1, Css = 2 };
 
 // The base of both document windows: the two editors (colour view and plain view) of which one
 // holds the document, the file name, loading and saving, the close query, activation, the status
@@ -46,8 +47,8 @@ public:
     explicit TFHTMLFrame(QWidget *parent = nullptr);
     ~TFHTMLFrame() override;
 
-    int DocKind() const { return Kind; }
-    void SetDocKind(int kind) { Kind = kind; }
+    TDocKind DocKind() const { return Kind; }
+    void SetDocKind(TDocKind kind) { Kind = kind; }
     const QString &DocFileName() const { return FileNameOfDoc; }
     void SetDocFileName(const QString &fileName) { FileNameOfDoc = fileName; }
 
@@ -152,7 +153,8 @@ protected:
     // Menus: the window's own, and the shared parts of "&Datei" and "&Ansicht".
     void AddMergedMenu(QMenu *menu, int groupIndex);
     QMenu *CreateFileMenu();
-    QMenu *CreateViewMenu(bool withBrowserItems);
+    // "&Ansicht"; the HTML window's browser items stand between the font and the jump marks.
+    QMenu *CreateViewMenu(const std::vector<TMenuItem> &browserItems);
     QMenu *CreateEditMenu(bool withLetterCaseItems);
     // "&Hilfe" with the information item of the given object name.
     QMenu *CreateHelpMenu(const char *infoItemName);
@@ -177,19 +179,21 @@ protected:
     QTimer TimerUndo;
 
 private:
-    void ConnectFileMenu(QMenu *menu);
-    void ConnectViewMenu(QMenu *menu);
-    void ToggleWordWrap(bool wrap);
+    // The rows of the shared menus, each with its command.
+    std::vector<TMenuItem> FileMenuItems();
+    std::vector<TMenuItem> ViewMenuItems(const std::vector<TMenuItem> &browserItems);
+    std::vector<TMenuItem> EditMenuItems(bool html);
+    std::vector<TMenuItem> HelpMenuItems(const char *infoItemName);
+    void ToggleWordWrap();
     void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
     void WarnAboutLineBreakCharacters(const QString &path, const QString &text);
-    void ConnectJumpMarkItems(QMenu *viewMenu);
     void BeforeCommand();
     void SaveBlockAsFile();
     void GoToLine();
     void FocusEditor();
     bool IsMenuShortcut(QKeyEvent *event) const;
 
-    int Kind = 0;
+    TDocKind Kind = TDocKind::None;
     QString FileNameOfDoc;
     bool QueryDone = false;
     QString FileNameValue;
@@ -205,6 +209,7 @@ private:
     QList<TMergedMenu> Menus;
     TRecentFileItems RecentItems;
     QSet<QKeyCombination> MenuShortcuts;
+    bool WordWrap = false;
     TFindState FindState;
     TFindDialog *FindDialog1 = nullptr;
     // The print buffer: exactly the document text while a print runs.

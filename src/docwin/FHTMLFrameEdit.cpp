@@ -2,51 +2,15 @@
 // commands, conversions, going to a line, jump marks and search.
 #include "AppSettings.h"
 #include "ColorMemo.h"
-#include "DocumentMenus.h"
 #include "EditCommandRouter.h"
 #include "EditCommands.h"
 #include "FHTMLFrame.h"
 #include "FindDialog.h"
-#include "MenuBuilder.h"
 #include "Navigation.h"
 #include "Prompter.h"
 
-#include <QAction>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPlainTextEdit>
-
-QMenu *TFHTMLFrame::CreateEditMenu(bool withLetterCaseItems)
-{
-    QMenu *menu = CreateMenu(this, "MnBearbeiten", "&Bearbeiten", QString(), 0, 2);
-    AddMenuItems(menu, DocumentEditMenuItems(withLetterCaseItems));
-    const auto on = [this, menu](const char *name, auto slot) {
-        if (QAction *action = menu->findChild<QAction *>(name))
-            connect(action, &QAction::triggered, this, slot);
-    };
-    on("MnRueckgaengig", [this] { UndoCommand(); });
-    on("MnWiderrufen", [this] { RedoCommand(); });
-    on("MnRedo", [this] { RedoCommand(); });
-    on("MnBlockAusschneiden", [this] { Edit([](TEditControl &e) { e.CutToClipboard(); }); });
-    on("MnBlockKopieren", [this] { ActiveEditor().CopyToClipboard(); });
-    on("MnBlockEinfuegen", [this] { Edit([](TEditControl &e) { e.PasteFromClipboard(); }); });
-    on("MnBlockLoeschen", [this] { Edit([](TEditControl &e) { e.ClearSelection(); }); });
-    on("MnBlockalsDateiSichern", [this] { SaveBlockAsFile(); });
-    on("MnAktuelleZeileloeschen", [this] { Change(&DeleteCaretLine); });
-    on("MnZeilebisEndeLoeschen", [this] { Change([](TEditControl &e) { DeleteToLineEnd(e); }); });
-    on("MnBlocknachlinks", [this] { Change(&UnindentBlock); });
-    on("MnBlocknachrechts", [this] { Change(&IndentBlock); });
-    on("MnGehezu", [this] { GoToLine(); });
-    on("MnSuchen", [this] { ShowFindDialog(); });
-    on("MnWeitersuchen", [this] { FindNext(); });
-    on("MnKonverttextvonDOSnachWindows", [this] { Change(&ConvertOemToAnsi); });
-    on("MnKonverttextvonWindowsnachDOS", [this] { Change(&ConvertAnsiToOem); });
-    on("MnConvertLowerCase", [this] { Change(&ConvertToLowerCase); });
-    on("MnTagsInKleinbuchstaben", [this] { Change(&TagsToLowerCase); });
-    on("MnAllesmarkieren", [this] { ActiveEditor().SelectAll(); });
-    AddMergedMenu(menu, 2);
-    return menu;
-}
 
 void TFHTMLFrame::ConnectEditorCommands()
 {
@@ -178,20 +142,5 @@ void TFHTMLFrame::FindNext()
         break;
     case TFindResult::NothingToFind:
         break;
-    }
-}
-
-void TFHTMLFrame::ConnectJumpMarkItems(QMenu *viewMenu)
-{
-    for (int mark = 1; mark <= 3; ++mark) {
-        const QString number = QString::number(mark);
-        connect(viewMenu->findChild<QAction *>("MnSetJump" + number),
-                &QAction::triggered,
-                this,
-                [this, mark] { SetJumpMark(mark); });
-        connect(viewMenu->findChild<QAction *>("GehezurSprungmarke" + number),
-                &QAction::triggered,
-                this,
-                [this, mark] { GoToJumpMark(mark); });
     }
 }

@@ -12,18 +12,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
-namespace {
-
-// Calls a frame command when the frame is there.
-template<typename F>
-void WithHost(F &&call)
-{
-    if (TDocumentHost *host = DocumentHost())
-        call(*host);
-}
-
-} // namespace
-
 void TFHTMLFrame::AddMergedMenu(QMenu *menu, int groupIndex)
 {
     Menus << TMergedMenu{menu, groupIndex};
@@ -32,11 +20,7 @@ void TFHTMLFrame::AddMergedMenu(QMenu *menu, int groupIndex)
 QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName)
 {
     QMenu *menu = ::CreateHelpMenu(this);
-    QAction *info = menu->addAction("Produkt &Info...");
-    info->setObjectName(infoItemName);
-    connect(info, &QAction::triggered, this, [] {
-        WithHost([](TDocumentHost &h) { h.ProductInfoCommand(); });
-    });
+    AddMenuItems(menu, HelpMenuItems(infoItemName));
     AddMergedMenu(menu, 9);
     return menu;
 }
@@ -44,42 +28,13 @@ QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName)
 QMenu *TFHTMLFrame::CreateFileMenu()
 {
     QMenu *menu = ::CreateFileMenu(this);
-    AddMenuItems(menu, DocumentFileMenuItems());
-    RecentItems = AddRecentFileItems(menu);
-    ConnectFileMenu(menu);
+    AddMenuItems(menu, FileMenuItems());
+    RecentItems = AddRecentFileItems(menu, [](int slot) {
+        if (TDocumentHost *host = DocumentHost())
+            host->OpenRecentFile(slot);
+    });
     AddMergedMenu(menu, 1);
     return menu;
-}
-
-void TFHTMLFrame::ConnectFileMenu(QMenu *menu)
-{
-    const auto on = [this, menu](const char *name, auto slot) {
-        connect(menu->findChild<QAction *>(name), &QAction::triggered, this, slot);
-    };
-    on("MnNeu", [] { WithHost([](TDocumentHost &h) { h.NewDocumentCommand(); }); });
-    on("MnOeffnen", [] { WithHost([](TDocumentHost &h) { h.OpenCommand(); }); });
-    on("MnUpdate", [this] { ReloadCommand(); });
-    on("MnSpeichern", [this] { SaveDocument(); });
-    on("MnSpeichernUnter", [this] { SaveDocumentAs(); });
-    on("MnSpeichernAlle", [] { WithHost([](TDocumentHost &h) { h.SaveAllDocuments(); }); });
-    on("MnAlleSchliessen", [] { WithHost([](TDocumentHost &h) { h.CloseAllDocuments(); }); });
-    const std::pair<const char *, TExternalTool> tools[] = {
-        {"MnTaschenrechner", TExternalTool::Calculator},
-        {"MnExplorer", TExternalTool::Explorer},
-        {"MnDOSEbene", TExternalTool::CommandPrompt},
-        {"MnNotepad", TExternalTool::TextEditor},
-    };
-    for (const auto &[name, tool] : tools) {
-        const TExternalTool chosen = tool;
-        on(name, [chosen] { WithHost([&](TDocumentHost &h) { h.ExternalToolCommand(chosen); }); });
-    }
-    on("MnDrucken", [this] { PrintCommand(); });
-    on("MnDruckerSetup", [this] { PrinterSetupDialog(this); });
-    on("MnExit", [this] { (parentWidget() ? parentWidget() : this)->close(); });
-    for (int i = 0; i < RecentItems.Entries.size(); ++i)
-        connect(RecentItems.Entries[i], &QAction::triggered, this, [i] {
-            WithHost([&](TDocumentHost &h) { h.OpenRecentFile(i + 1); });
-        });
 }
 
 void TFHTMLFrame::PrintCommand()
@@ -99,36 +54,27 @@ void TFHTMLFrame::PrintCommand()
     PrintDocument(FileName(), memo2, scratch, true, this);
 }
 
-QMenu *TFHTMLFrame::CreateViewMenu(bool withBrowserItems)
+QMenu *TFHTMLFrame::CreateViewMenu(const std::vector<TMenuItem> &browserItems)
 {
     QMenu *menu = CreateMenu(this, "MnAnsicht", "&Ansicht", QString(), 0, 2);
-    AddMenuItems(menu, DocumentViewMenuItems(withBrowserItems));
-    for (int mark = 1; mark <= 3; ++mark) {
-        const QString number = QString::number(mark);
-        menu->findChild<QAction *>("MnSetJump" + number)->setText(JumpMarkCaption(mark, true));
-        menu->findChild<QAction *>("GehezurSprungmarke" + number)
-            ->setText(JumpMarkCaption(mark, false));
-    }
-    ConnectViewMenu(menu);
-    ConnectJumpMarkItems(menu);
+    AddMenuItems(menu, ViewMenuItems(browserItems));
     AddMergedMenu(menu, 2);
     return menu;
 }
 
-void TFHTMLFrame::ConnectViewMenu(QMenu *menu)
+QMenu *TFHTMLFrame::CreateEditMenu(bool withLetterCaseItems)
 {
-    QAction *wrap = menu->findChild<QAction *>("MnZeilenUmbruch");
-    wrap->setCheckable(true);
-    wrap->setChecked(false);
-    connect(wrap, &QAction::toggled, this, &TFHTMLFrame::ToggleWordWrap);
-    connect(menu->findChild<QAction *>("MnSchrift"), &QAction::triggered, this, [] {
-        WithHost([](TDocumentHost &h) { h.FontCommand(); });
-    });
+    QMenu *menu = CreateMenu(this, "MnBearbeiten", "&Bearbeiten", QString(), 0, 2);
+    AddMenuItems(menu, EditMenuItems(withLetterCaseItems));
+    AddMergedMenu(menu, 2);
+    return menu;
 }
 
-void TFHTMLFrame::ToggleWordWrap(bool wrap)
+void TFHTMLFrame::ToggleWordWrap()
 {
-    ActiveEditor().SetWordWrap(wrap);
+    // The item starts unchecked, like the editors, and flips with every use.
+    WordWrap = !WordWrap;
+    ActiveEditor().SetWordWrap(WordWrap);
 }
 
 void TFHTMLFrame::CollectMenuShortcuts()

@@ -77,15 +77,10 @@ void TFMDITagra2::CreateMenus()
 {
     CreateFileMenu();
     CreateEditMenu(true);
-    QMenu *view = CreateViewMenu(true);
-    connect(view->findChild<QAction *>("MnQuellcode"),
-            &QAction::triggered,
-            this,
-            &TFMDITagra2::ShowSource);
-    connect(view->findChild<QAction *>("MnBrowser"),
-            &QAction::triggered,
-            this,
-            &TFMDITagra2::ShowBrowser);
+    CreateViewMenu({
+        {"MnQuellcode", "Quellcode", "Ctrl+F1", "", 0, [this] { ShowSource(); }},
+        {"MnBrowser", "&Browser", "Ctrl+F2", "", 0, [this] { ShowBrowser(); }},
+    });
     CreateHelpMenu("MnProduktInfo");
     CollectMenuShortcuts();
 }

@@ -41,7 +41,7 @@ void TFMDI_CSS2::CreateMenus()
 {
     CreateFileMenu();
     CreateEditMenu(false);
-    CreateViewMenu(false);
+    CreateViewMenu({});
     CreateHelpMenu("MnProduktInfo1");
     CollectMenuShortcuts();
 }
@@ -97,7 +97,7 @@ void TFMDI_CSS2::SaveDocument()
     SetFormat(format);
     MarkSaved();
     if (!lossless && DocumentHost())
-        DocumentHost()->SetStatusText(2, "als UTF-8 gespeichert");
+        DocumentHost()->SetStatusText(TStatusPanel::Note, "als UTF-8 gespeichert");
 }
 
 void TFMDI_CSS2::SaveDocumentAs()

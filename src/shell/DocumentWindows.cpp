@@ -22,15 +22,16 @@ TFHTMLFrame *TFMain::CreateDocumentWindow(bool html)
     return window;
 }
 
-bool TFMain::OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode)
+bool TFMain::OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, TOpenMode openMode)
 {
+    using M = TOpenMode;
     if (auto *html = qobject_cast<TFMDITagra2 *>(window))
         return html->OpenDocument(fileName,
-                                  openMode == 1 || openMode == 2,
-                                  openMode == 1,
-                                  openMode == 4);
+                                  openMode == M::XhtmlWithCss || openMode == M::Xhtml,
+                                  openMode == M::XhtmlWithCss,
+                                  openMode == M::Php);
     if (auto *css = qobject_cast<TFMDI_CSS2 *>(window))
-        return css->OpenDocument(fileName, openMode == 5);
+        return css->OpenDocument(fileName, openMode == M::Companion);
     return false;
 }
 

@@ -5,9 +5,7 @@
 #include "ExternalTools.h"
 #include "FHTMLFrame.h"
 #include "FileUtils.h"
-#include "FrameMenus.h"
 #include "PlainTextEditControl.h"
-#include "PrintDocument.h"
 #include "ProgramPaths.h"
 #include "Prompter.h"
 #include "RecentFiles.h"
@@ -167,51 +165,19 @@ void TFMain::AddSeparator(const char *name, bool visible)
 void TFMain::CreateMenus()
 {
     QMenu *file = CreateFileMenu(this);
-    AddMenuItems(file, FrameFileMenuItems());
-    RecentItems = AddRecentFileItems(file);
+    AddMenuItems(file, FileMenuItems());
+    RecentItems = AddRecentFileItems(file, [this](int slot) { OpenRecentFile(slot); });
     QMenu *options
         = CreateMenu(this, "MnOptionen", "&Optionen", "Menü zusätzliche Funktionen", 700, 7);
-    AddMenuItems(options, FrameOptionsMenuItems());
+    AddMenuItems(options, OptionsMenuItems());
     QMenu *window
         = CreateMenu(this, "MnFenster", "&Fenster", "Menü für die Fensterfunktionen", 800, 8);
-    AddMenuItems(window, FrameWindowMenuItems());
+    AddMenuItems(window, WindowMenuItems());
     QMenu *help = CreateHelpMenu(this);
-    AddMenuItems(help, FrameHelpMenuItems());
+    AddMenuItems(help, HelpMenuItems());
     FrameMenus = {file, options, window, help};
     menuBar()->setObjectName("MainMenu1");
-    ConnectMenuItems();
     ComposeMenuBar();
-}
-
-void TFMain::ConnectMenuItems()
-{
-    const auto on = [this](const char *name, auto slot) {
-        connect(findChild<QAction *>(name), &QAction::triggered, this, slot);
-    };
-    on("MnNeu", &TFMain::NewDocumentCommand);
-    on("MnOeffnen", &TFMain::OpenCommand);
-    on("MnSetMemoColor", [this] { SetEditorKind(true); });
-    on("MnSerMemoSW", [this] { SetEditorKind(false); });
-    on("MnDateilisteloeschen", &TFMain::MnDateilisteloeschenClick);
-    on("MnTaschenrechner", [this] { ExternalToolCommand(TExternalTool::Calculator); });
-    on("MnExplorer", [this] { ExternalToolCommand(TExternalTool::Explorer); });
-    on("MnNotepad", [this] { ExternalToolCommand(TExternalTool::TextEditor); });
-    on("MnDOSEbene", [this] { ExternalToolCommand(TExternalTool::CommandPrompt); });
-    on("MnSchrift", &TFMain::FontCommand);
-    on("MnDruckerSetup", [this] { PrinterSetupDialog(this); });
-    on("MnProduktInfo", &TFMain::ProductInfoCommand);
-    // "&Beenden" ends the program; the windows' own item of that name closes only the window.
-    on("MnExit", &QWidget::close);
-    on("MnVorherigesFenster", [this] { Area->activatePreviousSubWindow(); });
-    on("MnNaechstesFenster", [this] { Area->activateNextSubWindow(); });
-    on("MnFensterTeilen", &TFMain::TileHorizontally);
-    on("MnFensterVertikalteilen", &TFMain::ArrangeColumns);
-    on("MnFensterKaskade", &TFMain::CascadeWindows);
-    on("MnAlleSymboleanordnen", &TFMain::ArrangeIcons);
-    for (int i = 0; i < RecentItems.Entries.size(); ++i)
-        connect(RecentItems.Entries[i], &QAction::triggered, this, [this, i] {
-            OpenRecentFile(i + 1);
-        });
 }
 
 void TFMain::CreateStatusBar()
@@ -265,10 +231,10 @@ void TFMain::FormCreate()
                  {errorHolder.family(), errorHolder.pointSize()});
     LabelEditorFont->setFont(EditorFontOfSettings());
     LabelErrorFont->setFont(ErrorFontOfSettings());
-    SetStatusText(0, " ");
-    SetStatusText(1, " ");
-    SetStatusText(2, QString());
-    SetStatusText(3, QString());
+    SetStatusText(TStatusPanel::Line, " ");
+    SetStatusText(TStatusPanel::Modified, " ");
+    SetStatusText(TStatusPanel::Note, QString());
+    SetStatusText(TStatusPanel::Hint, QString());
     ActiveDocument = nullptr;
     MainHtmlEdit->clear();
     LoadRecentFiles(MainRegistryKey);
@@ -291,21 +257,20 @@ bool TFMain::event(QEvent *event)
 {
     // Hints of menu items and controls go to the last status panel.
     if (event->type() == QEvent::StatusTip) {
-        SetStatusText(3, static_cast<QStatusTipEvent *>(event)->tip());
+        SetStatusText(TStatusPanel::Hint, static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
 }
 
-void TFMain::SetStatusText(int panel, const QString &text)
+void TFMain::SetStatusText(TStatusPanel panel, const QString &text)
 {
-    if (panel >= 0 && panel < 4)
-        StatusPanels[panel]->setText(text);
+    StatusPanels[static_cast<int>(panel)]->setText(text);
 }
 
-QString TFMain::StatusText(int panel) const
+QString TFMain::StatusText(TStatusPanel panel) const
 {
-    return panel >= 0 && panel < 4 ? StatusPanels[panel]->text() : QString();
+    return StatusPanels[static_cast<int>(panel)]->text();
 }
 
 QString TFMain::MainHtml() const
@@ -343,7 +308,7 @@ QList<TFHTMLFrame *> TFMain::DocumentWindows() const
 void TFMain::SetEditorKind(bool colour)
 {
     for (TFHTMLFrame *window : DocumentWindows()) {
-        if (window->DocKind() == HtmlDocKind || window->DocKind() == CssDocKind)
+        if (window->DocKind() != TDocKind::None)
             window->SetColourView(colour);
     }
 }
@@ -364,7 +329,7 @@ void TFMain::BnSaveFileClick()
 void TFMain::NoteActiveDocument(TFHTMLFrame *window, const QString &, bool modified)
 {
     ActiveDocument = window;
-    SetStatusText(1, modified ? "geändert" : QString());
+    SetStatusText(TStatusPanel::Modified, modified ? "geändert" : QString());
 }
 
 void TFMain::NoteDocumentClosed(TFHTMLFrame *window)
@@ -373,7 +338,7 @@ void TFMain::NoteDocumentClosed(TFHTMLFrame *window)
         return;
     AddRecentFile(window->DocFileName());
     RefreshRecentFileMenu();
-    SetStatusText(1, QString());
+    SetStatusText(TStatusPanel::Modified, QString());
 }
 
 void TFMain::ActivateDocument(QMdiSubWindow *sub)

@@ -3,6 +3,7 @@
 #include "DocCommand.h"
 #include "DocumentHost.h"
 #include "FHTMLFrame.h"
+#include "MenuBuilder.h"
 #include "RecentFileMenu.h"
 
 #include <QMainWindow>
@@ -18,6 +19,10 @@ class QPlainTextEdit;
 class QToolButton;
 class TPlainTextEditControl;
 enum class TGlyph;
+
+// How a document window is opened: an existing file, one of the four new-document choices (in
+// the order of the choice dialog), or the companion style sheet of a new XHTML+CSS page.
+enum class TOpenMode { Existing = 0, XhtmlWithCss = 1, Xhtml = 2, Css = 3, Php = 4, Companion = 5 };
 
 // The main frame: menu bar (into which the active document window merges its menus), toolbar,
 // status bar and the MDI area with the document windows.
@@ -42,12 +47,12 @@ public:
     void ExternalToolCommand(TExternalTool tool) override;
     void FontCommand() override;
     void ProductInfoCommand() override;
-    void SetStatusText(int panel, const QString &text) override;
+    void SetStatusText(TStatusPanel panel, const QString &text) override;
     QString MainHtml() const override;
     void SetMainHtml(const QString &fileName) override;
 
     // Creates a document window for the file (empty for a new document) by the open mode.
-    virtual void OpenDocumentWindow(const QString &fileName, int openMode);
+    virtual void OpenDocumentWindow(const QString &fileName, TOpenMode openMode);
     // Rebuilds the frame's recent-file items from the list.
     void RefreshRecentFileMenu();
     // Relays a toolbar command to the window that reported itself active last.
@@ -62,8 +67,7 @@ public:
     void CascadeWindows();
     void ArrangeIcons();
 
-    // Text of a status panel (0..3).
-    QString StatusText(int panel) const;
+    QString StatusText(TStatusPanel panel) const;
     // The scratch buffer of printing.
     TEditControl &MainMemo() override;
 
@@ -76,7 +80,11 @@ private:
     QToolButton *AddToolButton(const char *name, TGlyph glyph, const QString &hint);
     void AddSeparator(const char *name, bool visible);
     void CreateMenus();
-    void ConnectMenuItems();
+    // The rows of the frame's own menus, each with its command.
+    std::vector<TMenuItem> FileMenuItems();
+    std::vector<TMenuItem> OptionsMenuItems();
+    std::vector<TMenuItem> WindowMenuItems();
+    std::vector<TMenuItem> HelpMenuItems();
     void CreateStatusBar();
     void CreateHiddenComponents();
     void FormCreate();
@@ -88,7 +96,7 @@ private:
     bool ChildrenAllowClosing();
     void BnSaveFileClick();
     TFHTMLFrame *CreateDocumentWindow(bool html);
-    bool OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, int openMode);
+    bool OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, TOpenMode openMode);
     void ApplyEditorFontToAll();
     void ActivateDocument(QMdiSubWindow *sub);
     void OpenWithCompanion(const QString &fileName);
@@ -98,7 +106,7 @@ private:
     QPointer<TFHTMLFrame> ActiveDocument;
     QMdiArea *Area = nullptr;
     QLineEdit *MainHtmlEdit = nullptr;
-    QLabel *StatusPanels[4] = {};
+    QLabel *StatusPanels[4] = {}; // by TStatusPanel
     QLabel *LabelEditorFont = nullptr;
     QLabel *LabelErrorFont = nullptr;
     QPlainTextEdit *MainMemoEdit = nullptr;

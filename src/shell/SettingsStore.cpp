@@ -4,6 +4,7 @@
 #include "ProgramPaths.h"
 #include "RecentFiles.h"
 #include "Registry.h"
+#include "SettingsTable.h"
 
 #include <QFileInfo>
 
@@ -13,83 +14,83 @@ namespace {
 
 const QString UndoKey = QStringLiteral("Undo");
 
-void LoadEditorFont(TSettings &s, const TFontDefaults &defaults)
+QString KeyOf(TSettingKey key)
 {
-    const QString &key = MainRegistryKey;
-    s.EditorSchriftGroesse = RegReadInteger(key, "EditorSchriftGroesse", defaults.Size);
-    s.EditorSchriftFarbe = RegReadInteger(key, "EditorSchriftFarbe", 0);
-    s.EditorSchriftName = RegReadString(key, "EditorSchriftName", defaults.Name);
-    s.EditorSchriftBold = RegReadBool(key, "EditorSchriftBold", false);
+    return key == TSettingKey::Undo ? UndoKey : MainRegistryKey;
 }
 
-void LoadBrowsers(TSettings &s, const QString &firefoxPath)
+// The defaults that depend on the font holders and the program's folder.
+struct TLoadDefaults
 {
-    for (int i = 0; i < 4; ++i)
-        s.Browser[i] = RegReadString(MainRegistryKey, "Browser" + QString::number(i + 1), {});
-    // Only in memory; it reaches the registry with the next SaveSettings.
-    if (s.Browser[0].isEmpty() && QFileInfo::exists(firefoxPath))
-        s.Browser[0] = firefoxPath;
+    TFontDefaults EditorFont;
+    TFontDefaults ErrorFont;
+};
+
+QVariant DefaultOf(const TSettingRow &row, const TLoadDefaults &defaults)
+{
+    switch (row.From) {
+    case TSettingDefault::Fixed:
+        return row.Default;
+    case TSettingDefault::EditorFontName:
+        return defaults.EditorFont.Name;
+    case TSettingDefault::EditorFontSize:
+        return defaults.EditorFont.Size;
+    case TSettingDefault::ErrorFontName:
+        return defaults.ErrorFont.Name;
+    case TSettingDefault::ErrorFontSize:
+        return defaults.ErrorFont.Size;
+    case TSettingDefault::ProgramFolder:
+        return ProgramDirectory;
+    }
+    return row.Default;
 }
 
-void LoadErrorFont(TSettings &s, const TFontDefaults &defaults)
+// Runs f on the in-memory value of the row's setting.
+template<typename Settings, typename F>
+void WithField(Settings &s, const TSettingField &field, F &&f)
 {
-    const QString &key = MainRegistryKey;
-    // The size is held as a signed 16-bit number. A stored value outside that range (a damaged
-    // or hand-edited registry) is clamped to the nearest 16-bit value so start-up goes on.
-    const qint32 size = RegReadInteger(key, "ErrorSchriftGroesse", defaults.Size);
-    s.ErrorSchriftGroesse = static_cast<qint16>(std::clamp(size, -32768, 32767));
-    s.ErrorSchriftFarbe = RegReadInteger(key, "ErrorSchriftFarbe", 0);
-    s.ErrorSchriftName = RegReadString(key, "ErrorSchriftName", defaults.Name);
-    s.ErrorSchriftBold = RegReadBool(key, "ErrorSchriftBold", false);
+    std::visit(
+        [&](auto member) {
+            if constexpr (std::is_same_v<decltype(member), TBrowserSlot>)
+                f(s.Browser[member.Index]);
+            else
+                f(s.*member);
+        },
+        field);
 }
 
-void LoadGeneral(TSettings &s)
+void Read(bool &value, const QString &key, const TSettingRow &row, const QVariant &fallback)
 {
-    const QString &key = MainRegistryKey;
-    s.EditorPfad = RegReadString(key, "EditorPfad", ProgramDirectory);
-    s.COMSPEC = RegReadString(key, "COMSPEC", {});
-    s.COMSPECINDI = RegReadBool(key, "COMSPECINDI", true);
-    s.TabBreite = RegReadInteger(key, "TabBreite", 2);
-    s.AutoSave = RegReadBool(key, "AutoSave", true);
-    s.Multiline = RegReadBool(key, "Multiline", true);
-    s.SucheAmAktuellenCursor = RegReadBool(key, "SucheAmAktuellenCursor", false);
-    s.ImmerSicherheitsabfrage = RegReadBool(key, "ImmerSicherheitsabfrage", true);
-    s.UndoMitKeyUp = RegReadBool(UndoKey, "UndoMitKeyUp", true);
-    s.UndoTimerIntervall = RegReadInteger(UndoKey, "UndoTimerIntervall", 10);
+    value = RegReadBool(key, row.Name, fallback.toBool());
 }
 
-void SaveFonts(const TSettings &s)
+void Read(QString &value, const QString &key, const TSettingRow &row, const QVariant &fallback)
 {
-    const QString &key = MainRegistryKey;
-    RegWriteInteger(key, "EditorSchriftGroesse", s.EditorSchriftGroesse);
-    RegWriteInteger(key, "EditorSchriftFarbe", s.EditorSchriftFarbe);
-    RegWriteString(key, "EditorSchriftName", s.EditorSchriftName);
-    RegWriteBool(key, "EditorSchriftBold", s.EditorSchriftBold);
-    for (int i = 0; i < 4; ++i)
-        RegWriteString(key, "Browser" + QString::number(i + 1), s.Browser[i]);
-    RegWriteInteger(key, "ErrorSchriftGroesse", s.ErrorSchriftGroesse);
-    RegWriteInteger(key, "ErrorSchriftFarbe", s.ErrorSchriftFarbe);
-    RegWriteString(key, "ErrorSchriftName", s.ErrorSchriftName);
-    RegWriteBool(key, "ErrorSchriftBold", s.ErrorSchriftBold);
+    value = RegReadString(key, row.Name, fallback.toString());
 }
 
-void SaveGeneral(const TSettings &s, const QRect &frameBounds)
+// A damaged or hand-edited value outside the row's range is clamped to it, so that start-up
+// goes on and the editors stay usable.
+template<typename Integer>
+void Read(Integer &value, const QString &key, const TSettingRow &row, const QVariant &fallback)
 {
-    const QString &key = MainRegistryKey;
-    RegWriteString(key, "EditorPfad", s.EditorPfad);
-    RegWriteBool(key, "Multiline", s.Multiline);
-    RegWriteBool(key, "SucheAmAktuellenCursor", s.SucheAmAktuellenCursor);
-    RegWriteString(key, "COMSPEC", s.COMSPEC);
-    RegWriteBool(key, "COMSPECINDI", s.COMSPECINDI);
-    RegWriteBool(key, "AutoSave", s.AutoSave);
-    RegWriteBool(key, "ImmerSicherheitsabfrage", s.ImmerSicherheitsabfrage);
-    RegWriteInteger(key, "TabBreite", s.TabBreite);
-    RegWriteInteger(key, "Top", frameBounds.top());
-    RegWriteInteger(key, "Left", frameBounds.left());
-    RegWriteInteger(key, "Width", frameBounds.width());
-    RegWriteInteger(key, "Height", frameBounds.height());
-    RegWriteBool(UndoKey, "UndoMitKeyUp", s.UndoMitKeyUp);
-    RegWriteInteger(UndoKey, "UndoTimerIntervall", s.UndoTimerIntervall);
+    const qint32 stored = RegReadInteger(key, row.Name, fallback.toInt());
+    value = static_cast<Integer>(std::clamp(stored, row.Min, row.Max));
+}
+
+void Write(const QString &key, const char *name, bool value)
+{
+    RegWriteBool(key, name, value);
+}
+
+void Write(const QString &key, const char *name, const QString &value)
+{
+    RegWriteString(key, name, value);
+}
+
+void Write(const QString &key, const char *name, qint32 value)
+{
+    RegWriteInteger(key, name, value);
 }
 
 } // namespace
@@ -99,22 +100,34 @@ void LoadSettings(const TFontDefaults &editorFont,
                   const QString &firefoxPath)
 {
     TSettings &s = Settings();
-    s.InEditMitTabs = RegReadBool(MainRegistryKey, "InEditMitTabs", false);
-    s.CaptionMitVollemNamen = RegReadBool(MainRegistryKey, "CaptionMitVollemNamen", true);
-    LoadEditorFont(s, editorFont);
-    LoadBrowsers(s, firefoxPath);
-    LoadErrorFont(s, errorFont);
-    LoadGeneral(s);
+    const TLoadDefaults defaults{editorFont, errorFont};
+    for (const TSettingRow &row : SettingRows()) {
+        if (!row.Persisted)
+            continue;
+        WithField(s, row.Field, [&](auto &value) {
+            Read(value, KeyOf(row.Key), row, DefaultOf(row, defaults));
+        });
+    }
+    // Only in memory; it reaches the registry with the next SaveSettings.
+    if (s.Browser[0].isEmpty() && QFileInfo::exists(firefoxPath))
+        s.Browser[0] = firefoxPath;
 }
 
 void SaveSettings(const QRect &frameBounds)
 {
     const TSettings &s = Settings();
     TRegistryBatch batch;
-    RegWriteBool(MainRegistryKey, "InEditMitTabs", s.InEditMitTabs);
-    RegWriteBool(MainRegistryKey, "CaptionMitVollemNamen", s.CaptionMitVollemNamen);
-    SaveFonts(s);
-    SaveGeneral(s, frameBounds);
+    for (const TSettingRow &row : SettingRows()) {
+        if (row.Persisted)
+            WithField(s, row.Field, [&](const auto &value) {
+                Write(KeyOf(row.Key), row.Name, value);
+            });
+    }
+    const QString &key = MainRegistryKey;
+    RegWriteInteger(key, "Top", frameBounds.top());
+    RegWriteInteger(key, "Left", frameBounds.left());
+    RegWriteInteger(key, "Width", frameBounds.width());
+    RegWriteInteger(key, "Height", frameBounds.height());
     SaveBaseSettings(MainRegistryKey);
 }
 
@@ -146,37 +159,29 @@ void WriteBlanks(const QString &key, std::initializer_list<TMirrorBlank> values)
     }
 }
 
-void WriteFontMirrors(const QString &key, const TSettings &s)
+void WriteFontBlanks(const QString &key)
 {
     using K = TMirrorKind;
     WriteBlanks(key,
                 {{"TabellenSchriftGroesse", K::Integer},
                  {"TabellenSchriftFarbe", K::Integer},
                  {"TabellenSchriftName", K::String},
-                 {"TabellenSchriftBold", K::Bool}});
-    RegWriteInteger(key, "EditorSchriftGroesse", s.EditorSchriftGroesse);
-    RegWriteInteger(key, "EditorSchriftFarbe", s.EditorSchriftFarbe);
-    RegWriteString(key, "EditorSchriftName", s.EditorSchriftName);
-    RegWriteBool(key, "EditorSchriftBold", s.EditorSchriftBold);
-    WriteBlanks(key,
-                {{"DruckerSchriftEinstellungGroesse", K::Integer},
+                 {"TabellenSchriftBold", K::Bool},
+                 {"DruckerSchriftEinstellungGroesse", K::Integer},
                  {"DruckerSchriftEinstellungFarbe", K::Integer},
                  {"DruckerSchriftEinstellungName", K::String},
                  {"DruckerSchriftEinstellungBold", K::Bool}});
 }
 
-void WriteGeneralMirrors(const QString &key, const TSettings &s)
+void WriteGeneralBlanks(const QString &key)
 {
     using K = TMirrorKind;
     WriteBlanks(key,
                 {{"KompletterPfad", K::Bool},
                  {"WindowsSystemPfad", K::String},
-                 {"ButtonLeisteZOBAn", K::Integer}});
-    RegWriteBool(key, "AutoSave", s.AutoSave);
-    RegWriteBool(key, "MainFensterImmerMaximal", s.MainFensterImmerMaximal);
-    RegWriteBool(key, "FensterImmerMaximal", s.FensterImmerMaximal);
-    RegWriteBool(key, "ImmerSicherheitsabfrage", s.ImmerSicherheitsabfrage);
-    WriteBlanks(key, {{"ZahlenInSpalte0", K::Bool}, {"MaxBreiteOptimal", K::Integer}});
+                 {"ButtonLeisteZOBAn", K::Integer},
+                 {"ZahlenInSpalte0", K::Bool},
+                 {"MaxBreiteOptimal", K::Integer}});
 }
 
 } // namespace
@@ -189,8 +194,15 @@ void SaveBaseSettings(const QString &key)
     const QString base = key + "\\";
     WriteBlanks(base + "Pfade", {{"Grafik", K::String}, {"GrafikASCII", K::String}});
     WriteBlanks(base + "Grafik", {{"Grafikdatei", K::String}});
-    WriteFontMirrors(base + "Schrift", s);
-    WriteGeneralMirrors(base + "Allgemein", s);
+    WriteFontBlanks(base + "Schrift");
+    WriteGeneralBlanks(base + "Allgemein");
+    // The settings that the table gives a mirror subkey.
+    for (const TSettingRow &row : SettingRows()) {
+        if (row.Mirror)
+            WithField(s, row.Field, [&](const auto &value) {
+                Write(base + row.Mirror, row.Name, value);
+            });
+    }
     WriteBlanks(base + "Grafik",
                 {{"GrafikAbfrageAufVorhanden", K::Bool},
                  {"BackupDerGrafik", K::Bool},

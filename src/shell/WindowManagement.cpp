@@ -27,15 +27,14 @@ const char *const OpenFilter
       "(*.css)|*.css|XML-Dateien (*.xml;*.xsl)|*.xml;*.xsl|PHP-Dateien (*.php)|*.php|Alle "
       "Dateien (*.*)|*.*";
 
-// Open modes: 0 an existing file, 1 "XHTML und CSS-Datei", 2 "XHTML-Datei", 3 "CSS-Datei",
-// 4 "PHP-Datei", 5 the companion style sheet of a new XHTML+CSS page.
-bool OpensAsHtml(const QString &extension, int openMode)
+bool OpensAsHtml(const QString &extension, TOpenMode openMode)
 {
     static const QStringList HtmlExtensions
         = {".XHTML", ".HTML", ".HTM", ".PHP", ".PHP3", ".PHP4", ".PHP5"};
     if (HtmlExtensions.contains(extension.toUpper()))
         return true;
-    return openMode == 1 || openMode == 2 || openMode == 4;
+    return openMode == TOpenMode::XhtmlWithCss || openMode == TOpenMode::Xhtml
+           || openMode == TOpenMode::Php;
 }
 
 // Remembers the folder of a file as the editor's folder, in memory and in the registry.
@@ -54,7 +53,7 @@ void TFMain::NewDocumentCommand()
                                "Auswahl",
                                {"XHTML und CSS-Datei", "XHTML-Datei", "CSS-Datei", "PHP-Datei"});
     if (choice >= 1 && choice <= 4)
-        OpenDocumentWindow(QString(), choice);
+        OpenDocumentWindow(QString(), static_cast<TOpenMode>(choice));
 }
 
 void TFMain::OpenCommand()
@@ -100,7 +99,7 @@ void TFMain::OpenFile(const QString &fileName)
             return;
         }
     }
-    OpenDocumentWindow(fileName, 0);
+    OpenDocumentWindow(fileName, TOpenMode::Existing);
 }
 
 void TFMain::OpenRecentFile(int slot)
@@ -109,7 +108,7 @@ void TFMain::OpenRecentFile(int slot)
         OpenFile(RecentFiles().Slot(slot));
 }
 
-void TFMain::OpenDocumentWindow(const QString &fileName, int openMode)
+void TFMain::OpenDocumentWindow(const QString &fileName, TOpenMode openMode)
 {
     if (!fileName.isEmpty()) {
         RememberEditorFolder(fileName);
@@ -123,19 +122,19 @@ void TFMain::OpenDocumentWindow(const QString &fileName, int openMode)
         return;
     }
     window->SetDocFileName(fileName);
-    window->SetDocKind(html ? HtmlDocKind : CssDocKind);
+    window->SetDocKind(html ? TDocKind::Html : TDocKind::Css);
 }
 
 void TFMain::OpenCompanionStylesheet(const QString &, const QString &cssFileName)
 {
-    OpenDocumentWindow(cssFileName, 5);
+    OpenDocumentWindow(cssFileName, TOpenMode::Companion);
     ArrangeColumns();
 }
 
 void TFMain::SaveAllDocuments()
 {
     for (TFHTMLFrame *window : DocumentWindows()) {
-        if (window->DocKind() == HtmlDocKind || window->DocKind() == CssDocKind)
+        if (window->DocKind() != TDocKind::None)
             window->SaveCommand();
     }
 }

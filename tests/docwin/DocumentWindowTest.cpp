@@ -107,7 +107,7 @@ TEST_F(DocumentWindowTest, CharacterOutsideAnsiIsKeptAsReferenceOrUtf8)
     css.ActiveEditor().SetText(QString::fromUtf8("/* \u4E2D */"));
     css.SaveDocument();
     EXPECT_EQ(Read("s.css"), "/* \xE4\xB8\xAD */\r\n");
-    EXPECT_EQ(Host.Status[2], "als UTF-8 gespeichert");
+    EXPECT_EQ(Host.Status[TStatusPanel::Note], "als UTF-8 gespeichert");
 }
 
 TEST_F(DocumentWindowTest, Utf8FileStaysUtf8)
@@ -282,7 +282,7 @@ TEST_F(DocumentWindowTest, StatusLineShowsTheCaretLine)
     window.OpenDocument(sheet, false);
     window.ActiveEditor().SetSelStart(4);
     QTest::keyRelease(window.MemoColor(), Qt::Key_Right);
-    EXPECT_EQ(Host.Status[0], "Zeile: 2");
+    EXPECT_EQ(Host.Status[TStatusPanel::Line], "Zeile: 2");
 }
 
 TEST_F(DocumentWindowTest, TabKeyTypesABlankInTheColourViewOnly)

@@ -3,6 +3,7 @@
 #include "DocumentHost.h"
 #include "TextBuffer.h"
 
+#include <QMap>
 #include <QStringList>
 
 // A frame stand-in for document window tests: records what the windows report.
@@ -14,7 +15,7 @@ public:
 
     void NoteActiveDocument(TFHTMLFrame *, const QString &, bool modified) override
     {
-        Status[1] = modified ? "geändert" : "";
+        Status[TStatusPanel::Modified] = modified ? "geändert" : "";
     }
     void NoteDocumentClosed(TFHTMLFrame *) override { ++ClosedNotes; }
     void OpenCompanionStylesheet(const QString &html, const QString &css) override
@@ -31,13 +32,13 @@ public:
     void FontCommand() override {}
     void ProductInfoCommand() override {}
     TEditControl &MainMemo() override { return Scratch; }
-    void SetStatusText(int panel, const QString &text) override { Status[panel] = text; }
+    void SetStatusText(TStatusPanel panel, const QString &text) override { Status[panel] = text; }
     QString MainHtml() const override { return Main; }
     void SetMainHtml(const QString &fileName) override { Main = fileName; }
 
     int ClosedNotes = 0;
     QStringList Companions;
-    QString Status[4];
+    QMap<TStatusPanel, QString> Status;
     QString Main;
     TTextBuffer Scratch;
 

@@ -48,7 +48,7 @@ protected:
         return file.fileName();
     }
 
-    TFakeDocument *AddDocument(TFMain &frame, int kind, bool withRun = false)
+    TFakeDocument *AddDocument(TFMain &frame, TDocKind kind, bool withRun = false)
     {
         auto *document = new TFakeDocument(kind, withRun);
         frame.MdiArea()->addSubWindow(document)->show();
@@ -120,10 +120,10 @@ TEST_F(FMainTest, ToolbarButtonsShowTheirHintsAndStatusPanelsStartBlank)
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(hint)) << name;
     }
     EXPECT_TRUE(frame.findChild<QToolButton *>("BnKXHelp")->toolTip().isEmpty());
-    EXPECT_EQ(frame.StatusText(0), " ");
-    EXPECT_EQ(frame.StatusText(1), " ");
-    EXPECT_EQ(frame.StatusText(2), "");
-    EXPECT_EQ(frame.StatusText(3), "");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Line), " ");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Modified), " ");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Note), "");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Hint), "");
     EXPECT_EQ(frame.findChild<QLabel *>("StatusPanel1")->width(), 100);
     EXPECT_TRUE(frame.findChild<QLineEdit *>("Main_HTML"));
 }
@@ -134,15 +134,15 @@ TEST_F(FMainTest, HintOfAHoveredItemGoesToPanelThree)
     frame.show();
     auto *action = frame.findChild<QAction *>("MnOeffnen");
     action->showStatusText(&frame);
-    EXPECT_EQ(frame.StatusText(3), "Alte Datei öffnen");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Hint), "Alte Datei öffnen");
 }
 
 TEST_F(FMainTest, RelayedCommandsReachTheLastActiveWindowOnly)
 {
     TRecordingFrame frame{QStringList()};
     frame.findChild<QToolButton *>("BnUndo")->click(); // no window: nothing happens
-    TFakeDocument *first = AddDocument(frame, HtmlDocKind);
-    TFakeDocument *second = AddDocument(frame, CssDocKind);
+    TFakeDocument *first = AddDocument(frame, TDocKind::Html);
+    TFakeDocument *second = AddDocument(frame, TDocKind::Css);
     frame.findChild<QToolButton *>("BnCopy")->click();
     EXPECT_TRUE(first->Commands.isEmpty());
     EXPECT_EQ(second->Commands, QList<TDocCommand>({TDocCommand::DocCopy}));
@@ -161,8 +161,8 @@ TEST_F(FMainTest, RelayedCommandsReachTheLastActiveWindowOnly)
 TEST_F(FMainTest, EditorKindItemsSwitchEveryKnownWindow)
 {
     TRecordingFrame frame{QStringList()};
-    TFakeDocument *html = AddDocument(frame, HtmlDocKind);
-    TFakeDocument *other = AddDocument(frame, 7);
+    TFakeDocument *html = AddDocument(frame, TDocKind::Html);
+    TFakeDocument *other = AddDocument(frame, TDocKind::None);
     frame.findChild<QAction *>("MnSerMemoSW")->trigger();
     frame.findChild<QAction *>("MnSetMemoColor")->trigger();
     EXPECT_EQ(html->ColourViews, QList<bool>({false, true}));
@@ -172,7 +172,7 @@ TEST_F(FMainTest, EditorKindItemsSwitchEveryKnownWindow)
 TEST_F(FMainTest, ActiveWindowMenusMergeByGroupIndex)
 {
     TRecordingFrame frame{QStringList()};
-    TFakeDocument *css = AddDocument(frame, CssDocKind, true);
+    TFakeDocument *css = AddDocument(frame, TDocKind::Css, true);
     QCoreApplication::processEvents();
     EXPECT_EQ(MenuBarCaptions(frame),
               QStringList({"&Datei", "&Bearbeiten", "&Optionen", "&Fenster", "&Run", "&Hilfe"}));
@@ -185,13 +185,13 @@ TEST_F(FMainTest, ActiveWindowMenusMergeByGroupIndex)
 TEST_F(FMainTest, ClosingWindowsFeedsTheRecentMenu)
 {
     TRecordingFrame frame{QStringList()};
-    TFakeDocument *document = AddDocument(frame, HtmlDocKind);
+    TFakeDocument *document = AddDocument(frame, TDocKind::Html);
     document->SetDocFileName("/w/c.html");
     frame.NoteDocumentClosed(document);
     auto *first = frame.findChild<QAction *>("MnAlteDatei1");
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->text(), "&1. /w/c.html");
-    EXPECT_EQ(frame.StatusText(1), "");
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Modified), "");
     frame.findChild<QAction *>("MnDateilisteloeschen")->trigger();
     EXPECT_FALSE(first->isVisible());
     EXPECT_EQ(RecentFiles().Count(), 0);
@@ -204,7 +204,7 @@ TEST_F(FMainTest, RefusedCloseKeepsProgramAndScratchFiles)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     TRecordingFrame frame{QStringList()};
-    TFakeDocument *stubborn = AddDocument(frame, HtmlDocKind);
+    TFakeDocument *stubborn = AddDocument(frame, TDocKind::Html);
     stubborn->AllowClose = false;
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(QFile::exists(scratch));
@@ -235,7 +235,7 @@ TEST_F(FMainTest, ExitItemClosesTheProgramAfterTheWindowsAgree)
 {
     TRecordingFrame frame{QStringList()};
     frame.show();
-    TFakeDocument *document = AddDocument(frame, HtmlDocKind);
+    TFakeDocument *document = AddDocument(frame, TDocKind::Html);
     document->AllowClose = false;
     frame.findChild<QAction *>("MnExit")->trigger();
     EXPECT_TRUE(frame.isVisible());

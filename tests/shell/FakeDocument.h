@@ -8,7 +8,7 @@
 class TFakeDocument : public TFHTMLFrame
 {
 public:
-    explicit TFakeDocument(int kind, bool withRunMenu = false)
+    explicit TFakeDocument(TDocKind kind, bool withRunMenu = false)
     {
         SetDocKind(kind);
         File = new QMenu("&Datei", this);

@@ -117,3 +117,73 @@ TEST_F(SettingsStoreTest, SaveWritesMainKeyUndoKeyAndMirrorsInOneFileWrite)
     EXPECT_EQ(Settings().EditorSchriftName, "DejaVu Sans Mono");
     EXPECT_FALSE(Settings().UndoMitKeyUp);
 }
+
+TEST_F(SettingsStoreTest, FontSizesOutsideWhatTheEditorsShowAreClamped)
+{
+    const struct
+    {
+        qint32 Stored;
+        qint32 Loaded;
+    } cases[] = {{2147483647, 144}, {-2147483647 - 1, 4}, {0, 4}, {12, 12}};
+    for (const auto &c : cases) {
+        RegWriteInteger(MainRegistryKey, "EditorSchriftGroesse", c.Stored);
+        RegWriteInteger(MainRegistryKey, "ErrorSchriftGroesse", c.Stored);
+        Load();
+        EXPECT_EQ(Settings().EditorSchriftGroesse, c.Loaded) << c.Stored;
+        EXPECT_EQ(EditorFontOfSettings().pointSize(), c.Loaded) << c.Stored;
+        EXPECT_LE(ErrorFontOfSettings().pointSize(), 144) << c.Stored;
+    }
+}
+
+TEST_F(SettingsStoreTest, EverySettingSurvivesSaveAndLoad)
+{
+    TSettings &s = Settings();
+    s.InEditMitTabs = true;
+    s.CaptionMitVollemNamen = false;
+    s.EditorSchriftGroesse = 17;
+    s.EditorSchriftFarbe = 0x123456;
+    s.EditorSchriftName = "Editorschrift";
+    s.EditorSchriftBold = true;
+    for (int i = 0; i < 4; ++i)
+        s.Browser[i] = "/usr/bin/browser" + QString::number(i + 1);
+    s.ErrorSchriftGroesse = 13;
+    s.ErrorSchriftFarbe = 0x654321;
+    s.ErrorSchriftName = "Fehlerschrift";
+    s.ErrorSchriftBold = true;
+    s.EditorPfad = "/home/web/";
+    s.COMSPEC = "/bin/zsh";
+    s.COMSPECINDI = false;
+    s.TabBreite = 4;
+    s.AutoSave = false;
+    s.Multiline = false;
+    s.SucheAmAktuellenCursor = true;
+    s.ImmerSicherheitsabfrage = false;
+    s.UndoMitKeyUp = false;
+    s.UndoTimerIntervall = 30;
+    const TSettings saved = s;
+    SaveSettings(QRect(0, 0, 100, 100));
+    s = TSettings();
+    Load();
+    EXPECT_TRUE(s.InEditMitTabs);
+    EXPECT_FALSE(s.CaptionMitVollemNamen);
+    EXPECT_EQ(s.EditorSchriftGroesse, 17);
+    EXPECT_EQ(s.EditorSchriftFarbe, 0x123456);
+    EXPECT_EQ(s.EditorSchriftName, "Editorschrift");
+    EXPECT_TRUE(s.EditorSchriftBold);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(s.Browser[i], saved.Browser[i]);
+    EXPECT_EQ(s.ErrorSchriftGroesse, 13);
+    EXPECT_EQ(s.ErrorSchriftFarbe, 0x654321);
+    EXPECT_EQ(s.ErrorSchriftName, "Fehlerschrift");
+    EXPECT_TRUE(s.ErrorSchriftBold);
+    EXPECT_EQ(s.EditorPfad, "/home/web/");
+    EXPECT_EQ(s.COMSPEC, "/bin/zsh");
+    EXPECT_FALSE(s.COMSPECINDI);
+    EXPECT_EQ(s.TabBreite, 4);
+    EXPECT_FALSE(s.AutoSave);
+    EXPECT_FALSE(s.Multiline);
+    EXPECT_TRUE(s.SucheAmAktuellenCursor);
+    EXPECT_FALSE(s.ImmerSicherheitsabfrage);
+    EXPECT_FALSE(s.UndoMitKeyUp);
+    EXPECT_EQ(s.UndoTimerIntervall, 30);
+}

@@ -47,7 +47,7 @@ protected:
     {
         QString kinds;
         for (TFHTMLFrame *window : Frame->DocumentWindows())
-            kinds += window->DocKind() == HtmlDocKind ? 'H' : 'C';
+            kinds += window->DocKind() == TDocKind::Html ? 'H' : 'C';
         return kinds;
     }
 
@@ -142,7 +142,7 @@ TEST_F(WindowManagementTest, NewDocumentChoiceDecidesKindAndFlags)
 TEST_F(WindowManagementTest, UnreadableFileGetsNoWindow)
 {
     QDir(Dir.path()).mkdir("dir.css");
-    Frame->OpenDocumentWindow(Dir.filePath("dir.css"), 0);
+    Frame->OpenDocumentWindow(Dir.filePath("dir.css"), TOpenMode::Existing);
     EXPECT_EQ(Frame->DocumentWindows().size(), 0);
     EXPECT_EQ(Prompter.Count("Error"), 1);
 }
