@@ -39,6 +39,8 @@ TMenuAction *CreateAction(QObject *owner, const TMenuItem &item)
     action->setStatusTip(QString::fromUtf8(item.Hint));
     action->setProperty(HelpContextProperty, item.HelpContext);
     action->setCheckable(item.Checkable);
+    if (item.Literal)
+        action->setText(LiteralCaption(QString::fromUtf8(item.Caption)));
     if (item.Command)
         action->BindCommand(item.Command);
     else

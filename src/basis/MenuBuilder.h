@@ -26,6 +26,8 @@ struct TMenuItem
     std::function<void()> Command = {};
     std::vector<TMenuItem> SubItems = {};
     bool Checkable = false;
+    // The caption's "&" is text, shown as it stands (see LiteralCaption).
+    bool Literal = false;
 };
 
 // A menu action built from a TMenuItem. Its command is bound through BindCommand, so that a test

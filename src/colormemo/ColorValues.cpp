@@ -152,3 +152,15 @@ QColor ToQColor(TColor color, const QPalette &palette)
         return palette.color(SystemColorRole(int(color & 0xFF)));
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
+
+QString ColorToHexRGB(TColor color)
+{
+    // Written as a number the digits come blue, green, red.
+    const QString bgr = QString::number(color & 0xFFFFFFu, 16).toUpper().rightJustified(6, u'0');
+    return bgr.mid(4, 2) + bgr.mid(2, 2) + bgr.mid(0, 2);
+}
+
+TColor FromQColor(const QColor &color)
+{
+    return RgbColor(color.red(), color.green(), color.blue());
+}

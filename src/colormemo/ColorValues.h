@@ -57,3 +57,10 @@ TColor ParseColor(QStringView text);
 // The colour to paint with: explicit colours as they are, system colours from the palette
 // (clWindow Base, clWindowText Text, clHighlight Highlight, clBtnFace Button, ...).
 QColor ToQColor(TColor color, const QPalette &palette);
+
+// An explicit colour as the six hexadecimal digits of HTML and CSS, red-green-blue ("FF0000"
+// for pure red): the value is written in upper-case hexadecimal, padded with "0" to six digits
+// (blue, green, red), and the three pairs are turned around.
+QString ColorToHexRGB(TColor color);
+// The explicit colour of a colour chosen in a dialog.
+TColor FromQColor(const QColor &color);

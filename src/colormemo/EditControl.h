@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The part of a text that changed between two moments: Start is the first changed offset,
 // OldLength the length of the replaced part in the earlier text, NewLength its length now.
@@ -92,4 +93,33 @@ public:
 
     // Scrolls so that the caret is visible (nothing for a control without a view).
     virtual void ScrollCaret() = 0;
+
+    // Insertion primitives of the document windows' commands, built on the operations above so
+    // that every implementation behaves alike. A block of several lines goes in as one edit.
+
+    // Index of the line that holds the caret (the start of the selection).
+    int CaretLine() const { return LineFromChar(SelStart()); }
+    // Puts the text at the caret, replacing the selection; the caret ends behind it and the
+    // document is marked modified. The system clipboard holds the text afterwards, as if it had
+    // been copied and pasted. An empty text changes nothing.
+    void PasteAtCaret(const QString &text);
+    // Inserts the lines as a block in front of the caret's line: line k goes to index L + k, the
+    // caret's line moves down below the block and the caret ends at its start. The selection is
+    // not replaced. Marks the document modified. No lines, no change.
+    void InsertLinesAtCaretLine(const QStringList &lines);
+    // Inserts the lines as a block behind the caret's line (line k at index L + 1 + k); below
+    // the last line the block is appended. The caret ends behind the block. Marks modified.
+    void InsertLinesBelowCaretLine(const QStringList &lines);
+    // Inserts two blanks and the text as a new line in front of the caret's line; the caret
+    // ends at the start of its line, one lower. Marks modified.
+    void InsertDeclarationLine(const QString &text);
+    // Adds the text as a new last line of the document, wherever the caret is; the caret and
+    // the selection stay where they were. Marks modified.
+    void AppendLine(const QString &text);
+    // Adds the lines as new last lines, in order, as one edit; empty lines among them stay.
+    // The caret and the selection stay where they were. Marks modified.
+    void AppendLines(const QStringList &lines);
+    // True when the text contains "text/css" (exact, case-sensitive): lists and tables then
+    // leave out their presentational attributes.
+    bool HasStylesheetType() const;
 };

@@ -67,6 +67,13 @@ TEST(MenuBuilder, LiteralCaptionKeepsAmpersandsAsText)
 {
     EXPECT_EQ(LiteralCaption("Leerzeichen (&#x0020;)"), "Leerzeichen (&&#x0020;)");
     EXPECT_EQ(LiteralCaption("ohne"), "ohne");
+
+    QWidget owner;
+    QMenu menu(&owner);
+    TMenuItem literal{"MnSpace", "Leerzeichen (&#x0020;)", "", "", 0, [] {}};
+    literal.Literal = true;
+    AddMenuItems(&menu, std::vector<TMenuItem>{literal});
+    EXPECT_EQ(Built(menu, "MnSpace")->text(), "Leerzeichen (&&#x0020;)");
 }
 
 } // namespace

@@ -29,6 +29,19 @@ TEST(ParseColor, ReadsHexRedGreenBlueIntoTheStoredLayout)
     EXPECT_EQ(ParseColor(u"0000FF8000zz"), 0x0080FFu);
 }
 
+TEST(ColorToHexRGB, WritesSixDigitsRedGreenBlue)
+{
+    const std::pair<QColor, const char *> cases[] = {
+        {QColor(0, 0, 0), "000000"},
+        {QColor(255, 0, 0), "FF0000"},
+        {QColor(0, 0, 255), "0000FF"},
+        {QColor(0, 0, 128), "000080"},
+        {QColor(0x12, 0xAB, 0x0C), "12AB0C"},
+    };
+    for (const auto &[color, digits] : cases)
+        EXPECT_EQ(ColorToHexRGB(FromQColor(color)), digits);
+}
+
 TEST(ParseColor, GivesWhiteForWhatCannotBeRead)
 {
     EXPECT_EQ(ParseColor(u"xyz"), 0xFFFFFFu);

@@ -381,6 +381,148 @@ TYPED_TEST_P(EditControlConformance, InsertedThenRemovedTextLeavesAnEmptySpan)
     EXPECT_EQ(change.NewLength, 0);
 }
 
+TYPED_TEST_P(EditControlConformance, PasteAtCaretReplacesTheSelectionAndLeavesTheTextOnTheClipboard)
+{
+    TEditControl &e = this->Edit;
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("alt"));
+    e.SetText(QStringLiteral("eins zwei\r\ndrei"));
+    e.SetModified(false);
+    this->Select(5, 4);
+    e.PasteAtCaret(QStringLiteral("<b>  </b>"));
+    EXPECT_EQ(e.Text(), QStringLiteral("eins <b>  </b>\r\ndrei"));
+    EXPECT_EQ(e.SelStart(), 14);
+    EXPECT_EQ(e.SelLength(), 0);
+    EXPECT_TRUE(e.Modified());
+    EXPECT_EQ(clipboard->text(), QStringLiteral("<b>  </b>"));
+
+    // A later paste brings the snippet again; an empty snippet changes nothing at all.
+    e.PasteFromClipboard();
+    EXPECT_EQ(e.Text(), QStringLiteral("eins <b>  </b><b>  </b>\r\ndrei"));
+    e.SetModified(false);
+    this->Select(0, 4);
+    e.PasteAtCaret(QString());
+    EXPECT_EQ(e.Text(), QStringLiteral("eins <b>  </b><b>  </b>\r\ndrei"));
+    EXPECT_EQ(e.SelLength(), 4);
+    EXPECT_FALSE(e.Modified());
+    EXPECT_EQ(clipboard->text(), QStringLiteral("<b>  </b>"));
+}
+
+TYPED_TEST_P(EditControlConformance, LineBlocksGoAboveOrBelowTheCaretsLineInOneEdit)
+{
+    struct TCase
+    {
+        const char *Text;
+        int SelStart;
+        int SelLength;
+        bool Below;
+        QStringList Lines;
+        const char *Expected;
+        int Caret;
+    };
+    const TCase cases[] = {
+        // Above: the caret's line is never split, a selection stays in the text.
+        {"eins\r\nzwei\r\ndrei",
+         8,
+         2,
+         false,
+         {"<p>", "", "</p>"},
+         "eins\r\n<p>\r\n\r\n</p>\r\nzwei\r\ndrei",
+         19},
+        {"eins", 2, 0, false, {"x"}, "x\r\neins", 3},
+        {"eins\r\n", 6, 0, false, {"x", "y"}, "eins\r\nx\r\ny\r\n", 12},
+        {"", 0, 0, false, {"a", "b"}, "a\r\nb\r\n", 6},
+        // Below: behind the caret's line; below the last line the whole block is appended,
+        // also when that line is empty and when the block holds empty lines.
+        {"eins\r\nzwei", 1, 0, true, {"<ul>", "</ul>"}, "eins\r\n<ul>\r\n</ul>\r\nzwei", 19},
+        {"eins\r\nzwei", 7, 0, true, {"a", "", "b"}, "eins\r\nzwei\r\na\r\n\r\nb", 18},
+        {"eins\r\n", 6, 0, true, {"a", "", "b"}, "eins\r\n\r\na\r\n\r\nb", 14},
+        {"", 0, 0, true, {"a"}, "\r\na", 3},
+    };
+    TEditControl &e = this->Edit;
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Text);
+        e.SetText(QString::fromUtf8(c.Text));
+        e.SetModified(false);
+        this->Select(c.SelStart, c.SelLength);
+        e.MarkChanges();
+        if (c.Below)
+            e.InsertLinesBelowCaretLine(c.Lines);
+        else
+            e.InsertLinesAtCaretLine(c.Lines);
+        EXPECT_EQ(e.Text(), QString::fromUtf8(c.Expected));
+        EXPECT_EQ(e.SelStart(), c.Caret);
+        EXPECT_EQ(e.SelLength(), 0);
+        EXPECT_TRUE(e.Modified());
+        // Nothing but the block was added.
+        const TTextChange change = e.ChangesSinceMark();
+        EXPECT_EQ(change.OldLength, 0);
+        EXPECT_EQ(change.NewLength, e.TextLength() - QString::fromUtf8(c.Text).size());
+    }
+    e.SetText(QStringLiteral("eins"));
+    e.SetModified(false);
+    e.InsertLinesAtCaretLine({});
+    e.InsertLinesBelowCaretLine({});
+    EXPECT_EQ(e.Text(), QStringLiteral("eins"));
+    EXPECT_FALSE(e.Modified());
+}
+
+TYPED_TEST_P(EditControlConformance, DeclarationLinesStackInCallOrderAboveTheCaretsLine)
+{
+    TEditControl &e = this->Edit;
+    e.SetText(QStringLiteral("a {\r\n}"));
+    e.SetSelStart(5);
+    e.InsertDeclarationLine(QStringLiteral("  font-size: +1;"));
+    e.InsertDeclarationLine(QStringLiteral("  font-family: COURIER NEW;"));
+    EXPECT_EQ(e.Text(),
+              QStringLiteral("a {\r\n    font-size: +1;\r\n    font-family: COURIER NEW;\r\n}"));
+    EXPECT_EQ(e.SelStart(), e.LineIndex(3));
+}
+
+TYPED_TEST_P(EditControlConformance, AppendedLinesFollowTheLastLineAndTheCaretStays)
+{
+    struct TCase
+    {
+        const char *Text;
+        const char *Expected;
+    };
+    // An empty line inside the block survives, whatever the last line of the text.
+    const TCase cases[] = {
+        {"<p>\r\nText", "<p>\r\nText\r\na\r\n\r\nb"},
+        {"<p>\r\nText\r\n", "<p>\r\nText\r\na\r\n\r\nb\r\n"},
+        {"", "a\r\n\r\nb\r\n"},
+    };
+    TEditControl &e = this->Edit;
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Text);
+        e.SetText(QString::fromUtf8(c.Text));
+        e.SetModified(false);
+        this->Select(1, 2);
+        const int start = e.SelStart();
+        const int length = e.SelLength();
+        e.AppendLines({"a", "", "b"});
+        EXPECT_EQ(e.Text(), QString::fromUtf8(c.Expected));
+        EXPECT_EQ(e.SelStart(), start);
+        EXPECT_EQ(e.SelLength(), length);
+        EXPECT_TRUE(e.Modified());
+    }
+}
+
+TYPED_TEST_P(EditControlConformance, StylesheetTypeIsFoundExactlyAndCaseSensitively)
+{
+    TEditControl &e = this->Edit;
+    const std::pair<const char *, bool> cases[] = {
+        {"<link rel=\"stylesheet\" type=\"text/css\"", true},
+        {"<style type=\"TEXT/CSS\">", false},
+        {"text/\r\ncss", false},
+        {"", false},
+    };
+    for (const auto &[text, found] : cases) {
+        e.SetText(QString::fromUtf8(text));
+        EXPECT_EQ(e.HasStylesheetType(), found) << text;
+    }
+}
+
 REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             EmptyTextHasOneEmptyLine,
                             LinesAreJoinedByCrLfAndABreakCountsTwo,
@@ -401,4 +543,9 @@ REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             CutCopyAndPasteGoThroughTheSystemClipboard,
                             ClearSelectionDeletesOnlyTheSelection,
                             ChangeTrackingReportsTheUnionOfAllEditsSinceTheMark,
-                            InsertedThenRemovedTextLeavesAnEmptySpan);
+                            InsertedThenRemovedTextLeavesAnEmptySpan,
+                            PasteAtCaretReplacesTheSelectionAndLeavesTheTextOnTheClipboard,
+                            LineBlocksGoAboveOrBelowTheCaretsLineInOneEdit,
+                            DeclarationLinesStackInCallOrderAboveTheCaretsLine,
+                            AppendedLinesFollowTheLastLineAndTheCaretStays,
+                            StylesheetTypeIsFoundExactlyAndCaseSensitively);
