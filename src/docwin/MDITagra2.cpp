@@ -182,7 +182,7 @@ void TFMDITagra2::AttachStylesheet(const QString &chosenPath)
 {
     const TSplitFileName parts = SplitFileName(chosenPath);
     const QString stylesheet = parts.Dir + parts.Base + ".css";
-    AppendLines(ActiveEditor(), StylesheetPageLines(parts.Base + ".css"));
+    ActiveEditor().AppendLines(StylesheetPageLines(parts.Base + ".css"));
     SaveDocument();
     if (DocumentHost())
         DocumentHost()->OpenCompanionStylesheet(FileName(), stylesheet);

@@ -57,7 +57,8 @@ bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
         ActiveEditor().SetText(QString());
         if (create && !fileName.isEmpty()) {
             setWindowTitle(fileName);
-            AppendLines(ActiveEditor(), CssBasicLines());
+            ActiveEditor().AppendLines(CssBasicLines());
+            ActiveEditor().SetSelStart(ActiveEditor().TextLength());
             SaveDocument();
         } else {
             StartNoname();

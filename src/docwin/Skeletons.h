@@ -1,13 +1,126 @@
 #pragma once
 
+// The page skeletons and document types of the HTML window ("Grundgerüst", "Doc-Types"), the
+// page that a new "XHTML und CSS-Datei" gets on its first save, and the style sheet skeleton of
+// a new companion style sheet. Every indent and blank is part of the texts.
+
+#include "Catalogue.h"
+
 #include <QStringList>
 
-// The XHTML 1.0 Strict page that links the style sheet of the given file name (no folder),
-// appended to a new "XHTML und CSS-Datei" page when it is first saved.
-QStringList StylesheetPageLines(const QString &stylesheetName);
-// The basic rule block of a style sheet ("Grundgerüst").
-QStringList CssBasicLines();
+namespace SkeletonParts {
 
-// Adds each line as a new last line of the document, whatever the caret position.
-class TEditControl;
-void AppendLines(TEditControl &editor, const QStringList &lines);
+inline constexpr char XhtmlStrictDoctype[] = R"(<!DOCTYPE html
+     PUBLIC "-//W3C//DTD XHTML 1.0 Strict//EN"
+    "http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd">)";
+
+// From the html start tag to the author line.
+inline constexpr char XhtmlHeadStart[]
+    = R"(<html xmlns="http://www.w3.org/1999/xhtml" xml:lang="en" lang="en">
+  <head>
+    <title> Beispiel 1 </title>
+      <meta name="author" content="Administrator"/>)";
+
+// From the character set line to the end.
+inline constexpr char IsoPageRest[]
+    = R"(      <meta http-equiv="content-type" content="text/html; charset=ISO-8859-1"/>
+  </head>
+  <body>
+    <h1>
+      Überschrift
+    </h1>
+  </body>
+</html>)";
+
+// The same with the style sheet link; "%1" stands for the style sheet's file name.
+inline constexpr char StylesheetPageRest[]
+    = R"(      <meta http-equiv="Content-Type" content="text/html; charset=UTF-8" />
+    <link rel="stylesheet" type="text/css"
+        href="%1" title="style1"/>
+  </head>
+
+  <body>
+    <h1>
+      Überschrift
+    </h1>
+  </body>
+</html>)";
+
+inline constexpr char Html401StrictHead[] = R"(<?xml version="1.0" ?>
+<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01//EN"
+        "http://www.w3.org/TR/html4/strict.dtd">)";
+
+inline constexpr char Html401TransitionalHead[] =
+    R"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN"
+          "http://www.w3.org/TR/html4/loose.dtd">)";
+
+} // namespace SkeletonParts
+
+// T0: XHTML 1.0 Strict page that links a style sheet ("%1": its file name).
+inline constexpr auto StylesheetPage = JoinLines(R"(<?xml version="1.0" encoding="UTF-8" ?>)",
+                                                 SkeletonParts::XhtmlStrictDoctype,
+                                                 SkeletonParts::XhtmlHeadStart,
+                                                 SkeletonParts::StylesheetPageRest);
+// T1: XHTML 1.0 Strict.
+inline constexpr auto XhtmlStrictPage = JoinLines(R"(<?xml version="1.0" encoding="UTF-8"?>)",
+                                                  SkeletonParts::XhtmlStrictDoctype,
+                                                  SkeletonParts::XhtmlHeadStart,
+                                                  SkeletonParts::IsoPageRest);
+// T2: HTML 4.01 Strict.
+inline constexpr auto Html401StrictPage = JoinLines(SkeletonParts::Html401StrictHead,
+                                                    SkeletonParts::XhtmlHeadStart,
+                                                    SkeletonParts::IsoPageRest);
+// T3: HTML 4.01 Transitional.
+inline constexpr auto Html401TransitionalPage = JoinLines(SkeletonParts::Html401TransitionalHead,
+                                                          SkeletonParts::XhtmlHeadStart,
+                                                          SkeletonParts::IsoPageRest);
+// T4: pure HTML.
+inline constexpr char PureHtmlPage[] = R"(<html>
+  <head>
+    <title> Beispiel 1 </title>
+  </head>
+  <body>
+    <p>
+      1. Zeile
+    </p>
+  </body>
+</html>)";
+
+// D1 and D2, put in front of the first line.
+inline constexpr char XhtmlDocType[] = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD XHTML 1.1 "
+                                       "Transitional//EN\"\n"
+                                       "\t\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-dtd\">";
+inline constexpr char OldDocType[] = "<html>";
+
+// The rows of "Grundgerüst" and "Doc-Types".
+inline constexpr TCatalogueEntry SkeletonItems[] = {
+    {"MnBasicXHTML_strict11",
+     "mit DocType für neue CSS-Seiten, XHTML (Version 1.01)",
+     "",
+     TCatalogueAction::Append,
+     XhtmlStrictPage.data()},
+    {"MnBasicXHTML",
+     "mit DocType für neue CSS-Seiten, XHTML (HTML Version 4.01)",
+     "",
+     TCatalogueAction::Append,
+     Html401StrictPage.data()},
+    {"MnBasicOld",
+     "mit DocType für veraltete Seiten",
+     "",
+     TCatalogueAction::Append,
+     Html401TransitionalPage.data()},
+    {"MnBasic", "pures HTML, ohne DocType", "", TCatalogueAction::Append, PureHtmlPage},
+};
+inline constexpr TCatalogueEntry DocTypeItems[] = {
+    {"MnDocTypeXHTML",
+     "DocType für neue CSS-Seiten, XHTML",
+     "",
+     TCatalogueAction::AtTop,
+     XhtmlDocType},
+    {"MnDocTypeOld", "DocType für veraltete Seiten", "", TCatalogueAction::AtTop, OldDocType},
+};
+
+// T0 with the style sheet's file name (no folder).
+QStringList StylesheetPageLines(const QString &stylesheetName);
+// The basic rule block of a new style sheet ("Grundgerüst").
+QStringList CssBasicLines();
