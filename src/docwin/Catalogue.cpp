@@ -4,6 +4,8 @@
 #include "EditControl.h"
 #include "ProgramPaths.h"
 #include "Prompter.h"
+#include "TableWizard.h"
+#include "ToolDialogs.h"
 
 #include <QFileInfo>
 
@@ -153,6 +155,14 @@ bool InsertComputedText(const TCatalogueEntry &entry, const TInsertionSite &site
             editor.InsertLinesAtCaretLine({text});
         return true;
     }
+    case TCatalogueAction::NamedColour: {
+        const std::optional<QString> name = ToolDialogs().AskColorName();
+        if (name)
+            editor.PasteAtCaret(Pattern(entry.Text).arg(*name));
+        return name.has_value();
+    }
+    case TCatalogueAction::Table:
+        return InsertTableFromWizard(editor, editor.HasStylesheetType());
     case TCatalogueAction::FunctionName:
         return InsertFunction(entry, editor);
     case TCatalogueAction::Picture:

@@ -68,8 +68,10 @@ enum class TCatalogueAction {
     // The colour dialog; on OK the pattern with the digits as one line in front of the caret's
     // line.
     HexColourLine,
-    // The named-colour dialog; on OK PasteAtCaret of the pattern with the name as "%1".
+    // The named-colour picker; on OK PasteAtCaret of the pattern with the name as "%1".
     NamedColour,
+    // The table wizard; on OK the table one line above the caret's line.
+    Table,
     // Asks for a name (prompt: AltText); a name gives the lines of the pattern with the name as
     // "%1" in front of the caret's line; an empty name or Cancel inserts nothing.
     FunctionName,

@@ -112,8 +112,7 @@ constexpr TCatalogueEntry BodyPictureItems[] = {
 constexpr TCatalogueEntry ColourItems[] = {
     {"MnCss_Hintergrundfarbe", "Hintergrundfarbe", "", Declarations, "  background-color: gray;"},
     {"MnCss_FarbeHex", "&Farbe (Hex)", "", HexColour, "#%1;"},
-    // Opens the named-colour picker of the tools.
-    {"MnCss_FarbeTextkonstante", "&Farbe Textkonstante", "", Inactive},
+    {"MnCss_FarbeTextkonstante", "&Farbe Textkonstante", "", NamedColour, " %1;"},
 };
 
 constexpr TCatalogueEntry FontFamilyItems[] = {

@@ -40,7 +40,7 @@ constexpr TCatalogueEntry HtmlInsertItems[] = {
     {"MnInsertEingeruecktAbsatz", "Eingerückter Absatz", "", Lines, "<ul>\n  Text\n</ul>"},
     {"MnListe", "&Liste", "", Submenu, "", "", ListItems},
     {"", "-", "", Inactive},
-    {"MnTabelleEinfuegen", "&Tabelle einfügen...", "", Inactive},
+    {"MnTabelleEinfuegen", "&Tabelle einfügen...", "", Table},
     {"MnInsertTableRow",
      "Reihe einfügen",
      "",
@@ -104,8 +104,7 @@ constexpr TCatalogueEntry FontItems[] = {
     {"", "-", "", Inactive},
     {"MnSchriftfarbe", "Schriftfarbe (veraltet)", "", HexColourLine, R"(<font color="#%1"></font>)"},
     {"MnFarbeHex", "&Farbe (Hex)", "", HexColour, R"("#%1")"},
-    // Opens the named-colour picker of the tools.
-    {"MnFarbeTextkonstante", "&Farbe Textkonstante", "", Inactive},
+    {"MnFarbeTextkonstante", "&Farbe Textkonstante", "", NamedColour, R"("%1")"},
     {"MnHTML_Schrift",
      "&Schrift Size=4 (veraltet)",
      "",

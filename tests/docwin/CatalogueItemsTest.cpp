@@ -5,6 +5,7 @@
 #include "HtmlCatalogues.h"
 #include "QStringPrinter.h"
 #include "ScriptedPrompter.h"
+#include "ScriptedToolDialogs.h"
 #include "TextBuffer.h"
 
 #include <QSet>
@@ -21,6 +22,7 @@ struct TExpected
 };
 
 // The document "oben", an empty line with the caret, "unten"; no "text/css", no "</head>".
+// A table starts one line above the caret's line, so it stands in front of "oben".
 const QStringList Document{"oben", "", "unten"};
 constexpr int CaretOffset = 6;
 
@@ -43,6 +45,7 @@ const TExpected HtmlInsertItems[] = {
     {"MnListeNumerisch", "<!-- 1, A, a, I,i  -->", 5},
     {"MnListeAlphabetisch", "<!-- 1, A, a, I,i  -->", 5},
     {"MnListeRoemisch", "<!-- 1, A, a, I,i  -->", 5},
+    {"MnTabelleEinfuegen", "<!-- Tabelle -->", 15},
     {"MnInsertTableRow", "<tr>", 5},
     {"MnHtml_Zusatz_HorizontaleLinie", R"(<hr noshade size="1" />)", 1},
     {"MnInsertEMailLink", R"("<a href="mailto:"> Adresse </a>")", 1},
@@ -64,6 +67,7 @@ const TExpected FontItems[] = {
     {"MnFonttyp_Monospace", R"(<font face="MONOSPACE">)", 3},
     {"MnSchriftfarbe", R"(<font color="#FF0000"></font>)", 1},
     {"MnFarbeHex", R"("#FF0000")", 1},
+    {"MnFarbeTextkonstante", R"("red")", 1},
     {"MnHTML_Schrift", "<!-- Ein Kommentar -->", 4},
     {"MnFont_Bold", "<strong>  </strong>", 1},
     {"MnFont_Italic", "<i>  </i>", 1},
@@ -122,6 +126,7 @@ const TExpected CssDeclarationItems[] = {
      1},
     {"MnCss_Hintergrundfarbe", "    background-color: gray;", 1},
     {"MnCss_FarbeHex", "#FF0000;", 1},
+    {"MnCss_FarbeTextkonstante", " red;", 1},
     {"MnCss_SchriftSize", "    font-size: 1.2em;", 1},
     {"MnCss_Schriftfarbe", "color:#FF0000;", 1},
     {"MnCss_FonttypVerdana", "    font-family: VERDANA,ARIAL,HELVETICA;", 1},
@@ -219,7 +224,9 @@ const TExpected FormItems[] = {
     {"MnInsertCheckBox", R"(<input type="checkbox" name="cad1" value="CAD1" /> FreeCAD<br />)", 1},
     {"MnInsertRadioButton", "<br />", 4},
     {"MnInsertComboBox", "<br />", 6},
-    {"MnInsertHTML5_number", R"(1. Zahl <input type="number" name="zahl1" value="zahl1" /> <br />)", 1},
+    {"MnInsertHTML5_number",
+     R"(1. Zahl <input type="number" name="zahl1" value="zahl1" /> <br />)",
+     1},
     {"MnInsertHTML5_range",
      R"(<input type="range" name="range1" min="10" max="100" step="5" value="55" />)",
      2},
@@ -295,12 +302,17 @@ QStringList InsertedLines(const QStringList &after)
     return after.mid(head, after.size() - head - tail);
 }
 
-void Answer(TScriptedPrompter &prompter)
+void Answer(TScriptedPrompter &prompter, TScriptedToolDialogs &tools)
 {
     prompter.ColorAnswers = {QColor(255, 0, 0)};
     prompter.TextAnswers = {QString("pruefe")};
     prompter.OpenAnswers = {TFileDialogResult{{"/bilder/foto.gif"}}};
     prompter.YesNoAnswers = {false};
+    tools.ColorNameAnswers = {QString("red")};
+    TTableOptions table;
+    table.Rows = 2;
+    table.Cols = 2;
+    tools.TableAnswers = {table};
 }
 
 class CatalogueItems : public ::testing::Test
@@ -314,7 +326,7 @@ protected:
             ASSERT_NE(entry, nullptr);
             TTextBuffer editor(Document.join("\r\n"));
             editor.SetSelStart(CaretOffset);
-            Answer(Prompter);
+            Answer(Prompter, Tools);
             EXPECT_TRUE(ExecuteCatalogueEntry(*entry, {editor, "/seiten/"}));
             const QStringList inserted = InsertedLines(editor.Text().split("\r\n"));
             ASSERT_FALSE(inserted.isEmpty());
@@ -345,6 +357,8 @@ protected:
 
     TScriptedPrompter Prompter;
     TPrompterScope Scope{Prompter};
+    TScriptedToolDialogs Tools;
+    TToolDialogsScope ToolsScope{Tools};
 };
 
 TEST_F(CatalogueItems, InsertHtmlMenu)

@@ -6,6 +6,7 @@
 #include "ProgramPaths.h"
 #include "QStringPrinter.h"
 #include "ScriptedPrompter.h"
+#include "ScriptedToolDialogs.h"
 #include "Skeletons.h"
 #include "TextBuffer.h"
 
@@ -306,6 +307,8 @@ protected:
 
     TScriptedPrompter Prompter;
     TPrompterScope Scope{Prompter};
+    TScriptedToolDialogs Tools;
+    TToolDialogsScope ToolsScope{Tools};
 };
 
 TEST_F(CatalogueDialogs, HexColoursAreSixDigitsRedGreenBlue)
@@ -339,6 +342,9 @@ TEST_F(CatalogueDialogs, CancelledDialogsChangeNothing)
     Prompter.TextAnswers = {QString(), QString("   ")};
     for (const char *name : {"MnFarbeHex",
                              "MnSchriftfarbe",
+                             "MnFarbeTextkonstante",
+                             "MnCss_FarbeTextkonstante",
+                             "MnTabelleEinfuegen",
                              "MnGrafikBild",
                              "MnJava_function",
                              "MnJava_function",
@@ -391,6 +397,37 @@ TEST_F(CatalogueDialogs, PictureWithOrWithoutImageMap)
     EXPECT_EQ(editor.Text(),
               R"(<p><img src="logo.png" alt="Beschreibender Text" border="0" /></p>)");
     EXPECT_EQ(Prompter.FileDialogs.back().InitialDir, ProgramDirectory);
+}
+
+TEST_F(CatalogueDialogs, NamedColourAndTableComeFromTheToolDialogs)
+{
+    TTextBuffer editor = Document({"<font color=|alt>"});
+    editor.SetSelLength(3);
+    Tools.ColorNameAnswers = {QString("teal")};
+    EXPECT_TRUE(Run("MnFarbeTextkonstante", editor));
+    EXPECT_EQ(editor.Text(), R"(<font color="teal">)");
+
+    // A page with a style sheet gets no border attribute; the table starts one line above the
+    // caret's line.
+    editor = Document({R"(<link type="text/css">)", "<body>", "|</body>"});
+    TTableOptions table;
+    table.Rows = 1;
+    table.Cols = 1;
+    table.ColGroup = false;
+    Tools.TableAnswers = {table};
+    EXPECT_TRUE(Run("MnTabelleEinfuegen", editor));
+    EXPECT_EQ(editor.Text(),
+              QStringList({R"(<link type="text/css">)",
+                           "<!-- Tabelle -->",
+                           "  <table >",
+                           "  <tr>",
+                           "     <td> 1-zelle</td>",
+                           "    </tr>",
+                           "  </table>",
+                           "<body>",
+                           "</body>"})
+                  .join("\r\n"));
+    EXPECT_EQ(Tools.Calls, QStringList({"ColorName", "Table"}));
 }
 
 TEST_F(CatalogueDialogs, PasteOverASelectionLeavesTheSnippetOnTheClipboard)
