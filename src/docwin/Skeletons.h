@@ -21,25 +21,22 @@ inline constexpr char XhtmlHeadStart[]
     <title> Beispiel 1 </title>
       <meta name="author" content="Administrator"/>)";
 
-// From the character set line to the end.
-inline constexpr char IsoPageRest[]
+// The character set line of the skeletons of "Grundgerüst" and the end of their head.
+inline constexpr char IsoHeadEnd[]
     = R"(      <meta http-equiv="content-type" content="text/html; charset=ISO-8859-1"/>
-  </head>
-  <body>
-    <h1>
-      Überschrift
-    </h1>
-  </body>
-</html>)";
+  </head>)";
 
-// The same with the style sheet link; "%1" stands for the style sheet's file name.
-inline constexpr char StylesheetPageRest[]
+// The character set and the style sheet link ("%1": the style sheet's file name), the end of
+// the head and an empty line.
+inline constexpr char StylesheetHeadEnd[]
     = R"(      <meta http-equiv="Content-Type" content="text/html; charset=UTF-8" />
     <link rel="stylesheet" type="text/css"
         href="%1" title="style1"/>
   </head>
+)";
 
-  <body>
+// The body and the end of every XHTML skeleton.
+inline constexpr char PageBody[] = R"(  <body>
     <h1>
       Überschrift
     </h1>
@@ -60,20 +57,24 @@ inline constexpr char Html401TransitionalHead[] =
 inline constexpr auto StylesheetPage = JoinLines(R"(<?xml version="1.0" encoding="UTF-8" ?>)",
                                                  SkeletonParts::XhtmlStrictDoctype,
                                                  SkeletonParts::XhtmlHeadStart,
-                                                 SkeletonParts::StylesheetPageRest);
+                                                 SkeletonParts::StylesheetHeadEnd,
+                                                 SkeletonParts::PageBody);
 // T1: XHTML 1.0 Strict.
 inline constexpr auto XhtmlStrictPage = JoinLines(R"(<?xml version="1.0" encoding="UTF-8"?>)",
                                                   SkeletonParts::XhtmlStrictDoctype,
                                                   SkeletonParts::XhtmlHeadStart,
-                                                  SkeletonParts::IsoPageRest);
+                                                  SkeletonParts::IsoHeadEnd,
+                                                  SkeletonParts::PageBody);
 // T2: HTML 4.01 Strict.
 inline constexpr auto Html401StrictPage = JoinLines(SkeletonParts::Html401StrictHead,
                                                     SkeletonParts::XhtmlHeadStart,
-                                                    SkeletonParts::IsoPageRest);
+                                                    SkeletonParts::IsoHeadEnd,
+                                                    SkeletonParts::PageBody);
 // T3: HTML 4.01 Transitional.
 inline constexpr auto Html401TransitionalPage = JoinLines(SkeletonParts::Html401TransitionalHead,
                                                           SkeletonParts::XhtmlHeadStart,
-                                                          SkeletonParts::IsoPageRest);
+                                                          SkeletonParts::IsoHeadEnd,
+                                                          SkeletonParts::PageBody);
 // T4: pure HTML.
 inline constexpr char PureHtmlPage[] = R"(<html>
   <head>
