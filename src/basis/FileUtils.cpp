@@ -1,8 +1,8 @@
 #include "FileUtils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cmath>
 
@@ -86,12 +86,16 @@ bool TryParseInt(const QString &text, int &value)
     return true;
 }
 
-QString UpperFileName(const QString &fileName)
+QString CanonicalFileName(const QString &fileName)
 {
-    return QLocale().toUpper(fileName);
+    if (fileName.isEmpty())
+        return {};
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 bool SameFileName(const QString &a, const QString &b)
 {
-    return UpperFileName(a) == UpperFileName(b);
+    return CanonicalFileName(a) == CanonicalFileName(b);
 }

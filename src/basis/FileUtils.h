@@ -31,7 +31,8 @@ int64_t FileSize64(const QString &fileName);
 // Reads a 32-bit integer as the line-number prompts do. Empty text: false, value unchanged.
 // Not a number or out of range: false, value 0. Fractions are cut towards zero.
 bool TryParseInt(const QString &text, int &value);
-// The current user's upper-casing of a path, used to compare file names.
-QString UpperFileName(const QString &fileName);
-// True when both paths name the same file, compared case-insensitively.
+// The absolute path of a file with "." and ".." segments resolved, and symbolic links too when
+// the file exists; empty for an empty name.
+QString CanonicalFileName(const QString &fileName);
+// True when both names lead to the same file. Letter case matters, as it does on disk here.
 bool SameFileName(const QString &a, const QString &b);

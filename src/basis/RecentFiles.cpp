@@ -10,10 +10,16 @@ void TRecentFiles::Load(const QString &key)
 {
     const int stored = RegReadInteger(key, "AnzFiles", 0);
     Entries.clear();
-    for (int i = 1; i <= stored; ++i) {
-        const QString name = RegReadString(key, "File" + QString::number(i), QString()).trimmed();
-        if (!name.isEmpty() && QFileInfo::exists(name) && Count() < RecentListMaximum)
-            Entries << name;
+    // The entries are stored without gaps: the first missing value ends the list, whatever a
+    // damaged "AnzFiles" claims.
+    for (int i = 1; i <= stored && Count() < RecentListMaximum; ++i) {
+        const QString value = "File" + QString::number(i);
+        if (!Registry().Value(key, value))
+            break;
+        const QString name = RegReadString(key, value, QString()).trimmed();
+        // Folders and relative names are no entries; the list holds full paths of files.
+        if (!name.isEmpty() && QFileInfo(name).isFile() && QFileInfo(name).isAbsolute())
+            Entries << CanonicalFileName(name);
     }
 }
 
@@ -33,9 +39,8 @@ void TRecentFiles::Clear(const QString &key)
 
 int TRecentFiles::IndexOf(const QString &fileName) const
 {
-    const QString upper = UpperFileName(fileName);
     for (int i = 0; i < Count(); ++i) {
-        if (UpperFileName(Entries[i]) == upper)
+        if (SameFileName(Entries[i], fileName))
             return i;
     }
     return -1;
@@ -43,11 +48,12 @@ int TRecentFiles::IndexOf(const QString &fileName) const
 
 void TRecentFiles::Add(const QString &fileName)
 {
-    if (IndexOf(fileName) >= 0)
+    // A window without a file (a new document never saved) leaves no entry.
+    if (fileName.isEmpty() || IndexOf(fileName) >= 0)
         return;
     while (Count() >= RecentListMaximum)
         Entries.removeLast();
-    Entries.prepend(fileName);
+    Entries.prepend(CanonicalFileName(fileName));
 }
 
 void TRecentFiles::Remove(const QString &fileName)

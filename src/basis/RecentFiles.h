@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The program-wide list of recently closed files, most recent first, at most
-// RecentListMaximum entries. Names compare case-insensitively with the locale's upper-casing.
+// RecentListMaximum entries, each a full path. Names compare as SameFileName does.
 class TRecentFiles
 {
 public:

@@ -97,7 +97,10 @@ void TRegistryStore::Load()
         return;
     QByteArray bytes;
     QString reason;
-    if (!ReadFile(bytes, reason)) {
+    // Only a regular file is opened: reading a pipe or a device there could block start-up.
+    if (!info.isFile())
+        reason = "keine gewöhnliche Datei";
+    if (!reason.isEmpty() || !ReadFile(bytes, reason)) {
         // What cannot be read must not be overwritten: this run keeps its settings in memory.
         Writable = false;
         Warning = "Die Einstellungsdatei\r\n" + Path + "\r\nkann nicht gelesen werden (" + reason

@@ -74,6 +74,9 @@ void TFMain::OpenCommand()
 void TFMain::OpenWithCompanion(const QString &fileName)
 {
     OpenFile(fileName);
+    // A folder's name is no file's name: the editor's folder stays as it was.
+    if (QFileInfo(fileName).isDir())
+        return;
     RememberEditorFolder(fileName);
     const TSplitFileName parts = SplitFileName(fileName);
     const QString companion = parts.Dir + parts.Base + ".css";
@@ -86,9 +89,11 @@ void TFMain::OpenWithCompanion(const QString &fileName)
     OpenFile(companion);
 }
 
-void TFMain::OpenFile(const QString &fileName)
+void TFMain::OpenFile(const QString &name)
 {
-    if (!QFileInfo::exists(fileName)) {
+    // One file is one window, however its name was written.
+    const QString fileName = CanonicalFileName(name);
+    if (!QFileInfo(fileName).isFile()) {
         ShowNote("Datei Öffnen", "Die Datei\r\n" + fileName + "\r\nexistiert nicht");
         return;
     }

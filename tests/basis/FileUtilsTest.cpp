@@ -1,5 +1,6 @@
 #include "FileUtils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -122,8 +123,21 @@ TEST(FileSize64, CountsRegularVisibleFilesOnly)
     EXPECT_EQ(FileSize64(dir.filePath("none")), -1);
 }
 
-TEST(SameFileName, IgnoresLetterCaseIncludingUmlauts)
+TEST(SameFileName, LetterCaseCountsAndDotSegmentsDoNot)
 {
-    EXPECT_TRUE(SameFileName("/web/Übersicht.html", "/WEB/üBERSICHT.HTML"));
+    EXPECT_FALSE(SameFileName("/web/Übersicht.html", "/WEB/üBERSICHT.HTML"));
     EXPECT_FALSE(SameFileName("/web/a.html", "/web/b.html"));
+    EXPECT_TRUE(SameFileName("/web/cs/../cs/./page.html", "/web/cs/page.html"));
+    EXPECT_TRUE(SameFileName("page.html", QDir::currentPath() + "/page.html"));
+}
+
+TEST(CanonicalFileName, ResolvesLinksOfExistingFiles)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("page.html"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(dir.filePath("page.html"), dir.filePath("link.html")));
+    EXPECT_EQ(CanonicalFileName(dir.filePath("link.html")),
+              CanonicalFileName(dir.filePath("page.html")));
+    EXPECT_EQ(CanonicalFileName(""), "");
 }

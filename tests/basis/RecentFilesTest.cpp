@@ -2,6 +2,7 @@
 
 #include "Registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -39,8 +40,11 @@ TEST_F(RecentFilesTest, ClosedFilesStackUpMostRecentFirstWithoutMovingDuplicates
     List.Add("/w/b.html");
     List.Add("/w/c.html");
     EXPECT_EQ(List.Files(), QStringList({"/w/c.html", "/w/b.html", "/w/a.html"}));
-    List.Add("/W/B.HTML");
+    List.Add("/w/x/../b.html");
     EXPECT_EQ(List.Files(), QStringList({"/w/c.html", "/w/b.html", "/w/a.html"}));
+    // Names differ by letter case on this platform.
+    List.Add("/W/B.HTML");
+    EXPECT_EQ(List.Slot(1), "/W/B.HTML");
 }
 
 TEST_F(RecentFilesTest, TenthFileDropsTheOldest)
@@ -52,13 +56,43 @@ TEST_F(RecentFilesTest, TenthFileDropsTheOldest)
     EXPECT_EQ(List.Slot(9), "/w/2.html");
 }
 
-TEST_F(RecentFilesTest, RemoveMatchesCaseInsensitivelyWithUmlautsAndClosesTheGap)
+TEST_F(RecentFilesTest, RemoveMatchesTheSameFileWithUmlautsAndClosesTheGap)
 {
     List.Add("/w/a.html");
     List.Add("/w/Überblick.html");
     List.Add("/w/c.html");
     List.Remove("/W/üBERBLICK.HTML");
+    EXPECT_EQ(List.Count(), 3) << "another letter case is another file";
+    List.Remove("/w/./Überblick.html");
     EXPECT_EQ(List.Files(), QStringList({"/w/c.html", "/w/a.html"}));
+}
+
+TEST_F(RecentFilesTest, OnlyFullPathsOfFilesEnterTheList)
+{
+    List.Add("");
+    EXPECT_EQ(List.Count(), 0) << "a document never saved leaves no entry";
+    List.Add("page.html");
+    EXPECT_EQ(List.Slot(1), QDir::currentPath() + "/page.html");
+
+    const QString key = MainRegistryKey;
+    const QString file = MakeFile("f.html");
+    QDir(Dir.path()).mkdir("folder.html");
+    const QStringList stored = {Dir.filePath("folder.html"), "f.html", file};
+    RegWriteInteger(key, "AnzFiles", 3);
+    for (int i = 0; i < stored.size(); ++i)
+        RegWriteString(key, "File" + QString::number(i + 1), stored[i]);
+    List.Load(key);
+    EXPECT_EQ(List.Files(), QStringList(file)) << "folders and relative names are dropped";
+}
+
+TEST_F(RecentFilesTest, AHugeStoredCountEndsAtTheLastStoredEntry)
+{
+    const QString key = MainRegistryKey;
+    RegWriteInteger(key, "AnzFiles", 2147483647);
+    RegWriteString(key, "File1", MakeFile("a.html"));
+    RegWriteString(key, "File2", MakeFile("b.html"));
+    List.Load(key);
+    EXPECT_EQ(List.Count(), 2);
 }
 
 TEST_F(RecentFilesTest, LoadKeepsExistingFilesInOrderUpToNine)

@@ -1,11 +1,14 @@
 #include "Registry.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -147,4 +150,15 @@ TEST_F(RegistryTest, ChangesOfAnotherInstanceAreSeen)
     TRegistryStore other(Path);
     other.SetValue(Key, "TabBreite", TRegValue::DWord(12345));
     EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 12345);
+}
+
+TEST_F(RegistryTest, OnlyARegularFileIsOpened)
+{
+    // A pipe there would block the first read forever; a folder cannot be read at all.
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path).constData(), 0600), 0);
+    ResetRegistry();
+    EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 2);
+    EXPECT_TRUE(Registry().TakeWarning().contains("keine gewöhnliche Datei"));
+    RegWriteInteger(Key, "TabBreite", 3);
+    EXPECT_FALSE(QFileInfo(Path).isFile()) << "the pipe is left alone";
 }

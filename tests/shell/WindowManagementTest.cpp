@@ -112,13 +112,13 @@ TEST_F(WindowManagementTest, OpenDialogOpensFromLastToFirstWithCompanions)
 
 TEST_F(WindowManagementTest, CompanionAlreadyOpenIsNotOpenedTwice)
 {
-    const QString css = MakeFile("A.CSS");
-    Frame->OpenFile(css);
-    QFile::rename(css, Dir.filePath("a.css"));
-    // The folder lookup is case-sensitive here; the open window counts by its upper-cased name.
+    MakeFile("a.css");
+    QDir(Dir.path()).mkdir("x");
+    // The open window counts by its file, however its name was written.
+    Frame->OpenFile(Dir.filePath("x/../a.css"));
     Prompter.AnswerOpen({MakeFile("a.html")});
     Frame->OpenCommand();
-    EXPECT_EQ(Names(), QStringList({"A.CSS", "a.html"}));
+    EXPECT_EQ(Names(), QStringList({"a.css", "a.html"}));
     EXPECT_EQ(Prompter.Count("Note"), 0);
 }
 
@@ -165,4 +165,40 @@ TEST_F(WindowManagementTest, SaveAllSavesEveryWindowAndCascadeRestoresChildren)
     Frame->CascadeWindows();
     EXPECT_FALSE(subs[0]->isMinimized());
     EXPECT_FALSE(subs[1]->isMaximized());
+}
+
+TEST_F(WindowManagementTest, OneFileIsOneWindowHoweverItsNameIsWritten)
+{
+    QDir(Dir.path()).mkdir("cs");
+    const QString page = MakeFile("cs/page.html");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(Dir.filePath("cs"));
+    for (const QString &name : {QString("page.html"),
+                                QString("./page.html"),
+                                QString("../cs/page.html"),
+                                Dir.filePath("cs/../cs/page.html")})
+        Frame->OpenFile(name);
+    QDir::setCurrent(previous);
+    ASSERT_EQ(Frame->DocumentWindows().size(), 1);
+    EXPECT_EQ(Frame->DocumentWindows()[0]->DocFileName(), QFileInfo(page).canonicalFilePath());
+    EXPECT_EQ(Prompter.Count("Note"), 3);
+
+    // Letter case makes another file here.
+    MakeFile("cs/PAGE.html");
+    Frame->OpenFile(Dir.filePath("cs/PAGE.html"));
+    EXPECT_EQ(Frame->DocumentWindows().size(), 2);
+    EXPECT_EQ(Prompter.Count("Note"), 3);
+}
+
+TEST_F(WindowManagementTest, AFolderIsNeverTakenForAFile)
+{
+    QDir(Dir.path()).mkdir("site.html");
+    Settings().EditorPfad = "/before/";
+    Prompter.AnswerOpen({Dir.filePath("site.html")});
+    Frame->OpenCommand();
+    EXPECT_TRUE(Frame->DocumentWindows().isEmpty());
+    EXPECT_EQ(Prompter.Texts("Note"),
+              QStringList("Die Datei\r\n" + Dir.filePath("site.html") + "\r\nexistiert nicht"));
+    EXPECT_EQ(Settings().EditorPfad, "/before/");
+    EXPECT_FALSE(QFileInfo::exists(Dir.filePath("registry.json"))) << "no settings were saved";
 }
