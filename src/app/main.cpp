@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "FMain.h"
 #include "ProgramPaths.h"
 #include "QtPrompter.h"
@@ -11,7 +12,6 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -25,35 +25,28 @@ const char *const Usage = "Aufruf: html-editor [DATEI ...]\n"
                           "Each named existing file is opened.\n"
                           "\n"
                           "  --help     diese Hilfe / this help\n"
-                          "  --version  Version\n";
-
-// Handles --help and --version; returns true when the program should end at once.
-bool HandleInfoOption(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(Usage, stdout);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("HTML-Editor %s\n", HTML_EDITOR_VERSION);
-            return true;
-        }
-    }
-    return false;
-}
+                          "  --version  Version\n"
+                          "  --         alles Weitere sind Dateinamen / file names follow\n";
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (HandleInfoOption(argc, argv))
+    TCommandLine commandLine = SplitCommandLine(argc, argv);
+    if (commandLine.Info == TCommandLine::TInfo::Help) {
+        std::fputs(Usage, stdout);
         return 0;
+    }
+    if (commandLine.Info == TCommandLine::TInfo::Version) {
+        std::printf("HTML-Editor %s\n", HTML_EDITOR_VERSION);
+        return 0;
+    }
     // The browser tab's engine refuses to start as root unless its sandbox is off.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
+    // Qt sees only the arguments before "--", so a file named "-reverse" stays a file.
+    QApplication app(commandLine.OptionCount, commandLine.OptionArguments.data());
     QApplication::setApplicationName("HTML-Editor");
     QApplication::setOrganizationName("KALMORA");
     // The desktop entry's name, so that docks and task bars show the entry's icon and name.
@@ -75,8 +68,8 @@ int main(int argc, char **argv)
     SetPrompter(&prompter);
     TQtToolDialogs toolDialogs;
     SetToolDialogs(&toolDialogs);
-    // Every argument is a file name; the frame opens the ones that exist.
-    const QStringList files = QCoreApplication::arguments().mid(1);
+    // Every argument that Qt did not take is a file name; the frame opens the ones that exist.
+    const QStringList files = QCoreApplication::arguments().mid(1) + commandLine.FilesAfterOptions;
     TFMain frame(files);
     prompter.SetParentWidget(&frame);
     toolDialogs.SetParentWidget(&frame);

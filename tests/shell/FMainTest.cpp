@@ -1,5 +1,6 @@
 #include "FMain.h"
 
+#include "CommandLine.h"
 #include "FakeDocument.h"
 #include "ProgramPaths.h"
 #include "RecentFiles.h"
@@ -242,4 +243,38 @@ TEST_F(FMainTest, ExitItemClosesTheProgramAfterTheWindowsAgree)
     document->AllowClose = true;
     frame.findChild<QAction *>("MnExit")->trigger();
     EXPECT_FALSE(frame.isVisible());
+}
+
+TEST(CommandLine, DoubleDashEndsTheOptions)
+{
+    const struct
+    {
+        std::vector<const char *> Arguments;
+        QStringList Options; // after the program name
+        QStringList Files;
+        TCommandLine::TInfo Info;
+    } cases[] = {
+        {{"a.html", "-reverse"}, {"a.html", "-reverse"}, {}, TCommandLine::TInfo::None},
+        {{"a.html", "--", "-reverse", "-style", "--help", "--"},
+         {"a.html"},
+         {"-reverse", "-style", "--help", "--"},
+         TCommandLine::TInfo::None},
+        {{"a.html", "--help"}, {"a.html", "--help"}, {}, TCommandLine::TInfo::Help},
+        {{"-h"}, {"-h"}, {}, TCommandLine::TInfo::Help},
+        {{"--version", "--"}, {"--version"}, {}, TCommandLine::TInfo::Version},
+        {{"--", "--version"}, {}, {"--version"}, TCommandLine::TInfo::None},
+    };
+    for (const auto &c : cases) {
+        std::vector<char *> argv{const_cast<char *>("html-editor")};
+        for (const char *argument : c.Arguments)
+            argv.push_back(const_cast<char *>(argument));
+        const TCommandLine line = SplitCommandLine(static_cast<int>(argv.size()), argv.data());
+        QStringList options;
+        for (int i = 1; i < line.OptionCount; ++i)
+            options << line.OptionArguments[i];
+        EXPECT_EQ(options, c.Options) << c.Arguments.size();
+        EXPECT_EQ(line.FilesAfterOptions, c.Files);
+        EXPECT_EQ(line.Info, c.Info);
+        EXPECT_EQ(line.OptionArguments.back(), nullptr);
+    }
 }
