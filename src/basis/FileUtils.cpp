@@ -95,6 +95,23 @@ QString CanonicalFileName(const QString &fileName)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+QString ResolveTypedFileName(const QString &typed, const QString &defaultExt)
+{
+    const QFileInfo info(typed);
+    if (defaultExt.isEmpty() || info.exists() || !info.suffix().isEmpty())
+        return typed;
+    const QString wanted = info.fileName() + "." + defaultExt.toLower();
+    const QDir folder = info.absoluteDir();
+    if (QFileInfo(folder.filePath(wanted)).isFile())
+        return folder.filePath(wanted);
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString &file : files) {
+        if (file.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder.filePath(file);
+    }
+    return folder.filePath(wanted);
+}
+
 bool SameFileName(const QString &a, const QString &b)
 {
     return CanonicalFileName(a) == CanonicalFileName(b);

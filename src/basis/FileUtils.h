@@ -34,5 +34,9 @@ bool TryParseInt(const QString &text, int &value);
 // The absolute path of a file with "." and ".." segments resolved, and symbolic links too when
 // the file exists; empty for an empty name.
 QString CanonicalFileName(const QString &fileName);
+// The file a name typed into an open dialog means: the name itself when it is a file or a
+// folder or has an extension; else the file with the default extension (given without dot)
+// beside it, in any letter case on disk; else the name with the default extension.
+QString ResolveTypedFileName(const QString &typed, const QString &defaultExt);
 // True when both names lead to the same file. Letter case matters, as it does on disk here.
 bool SameFileName(const QString &a, const QString &b);

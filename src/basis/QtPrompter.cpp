@@ -1,13 +1,16 @@
 #include "QtPrompter.h"
 
+#include "FileUtils.h"
 #include "FontColorDialog.h"
 #include "LRadio4.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 
 namespace {
@@ -79,6 +82,42 @@ void InstallExecutableFilter(QFileDialog &dialog, const QString &filterName)
     proxy->SetActive(dialog.selectedNameFilter() == filterName);
 }
 
+// An open dialog that takes names of missing files too, so that the program can tell the user
+// in its own words, and that completes a name without extension by the default extension.
+class TOpenFileDialog : public QFileDialog
+{
+public:
+    TOpenFileDialog(QWidget *parent, const QString &title, const QString &folder, bool multi)
+        : QFileDialog(parent, title, folder)
+    {
+        setOption(QFileDialog::DontUseNativeDialog, true);
+        setFileMode(QFileDialog::AnyFile);
+        if (!multi)
+            return;
+        const QList<QAbstractItemView *> views = findChildren<QAbstractItemView *>();
+        for (QAbstractItemView *view : views)
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+
+    QString DefaultExt;
+    QStringList Chosen;
+
+protected:
+    void accept() override
+    {
+        const QStringList typed = selectedFiles();
+        // A folder is entered, as always.
+        if (typed.size() == 1 && QFileInfo(typed.first()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        Chosen.clear();
+        for (const QString &name : typed)
+            Chosen << ResolveTypedFileName(name, DefaultExt);
+        QDialog::accept();
+    }
+};
+
 } // namespace
 
 QStringList QtNameFilters(const QString &filter)
@@ -91,6 +130,8 @@ QStringList QtNameFilters(const QString &filter)
         if (bracket > 0)
             description = description.left(bracket).trimmed();
         QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        // "*.*" means every file here, also one without a dot in its name.
+        patterns.replaceInStrings(QRegularExpression("^\\*\\.\\*$"), "*");
         patterns.removeDuplicates();
         result << description + " (" + patterns.join(' ') + ")";
     }
@@ -152,34 +193,51 @@ std::optional<QString> TQtPrompter::AskText(const QString &prompt,
     return text;
 }
 
-TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, bool save)
+namespace {
+
+// Puts the filters into the dialog and selects the chosen one; returns the dialog's filters.
+QStringList ApplyFilters(QFileDialog &dialog, const TFileDialogOptions &options)
 {
-    TReactivate reactivate(Parent);
-    QFileDialog dialog(Parent, options.Title, options.InitialDir);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    if (save)
-        dialog.setFileMode(QFileDialog::AnyFile);
-    else
-        dialog.setFileMode(options.MultiSelect ? QFileDialog::ExistingFiles
-                           : options.MustExist ? QFileDialog::ExistingFile
-                                               : QFileDialog::AnyFile);
-    // The callers ask their own overwrite question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = QtNameFilters(options.Filter);
     dialog.setNameFilters(filters);
     if (options.FilterIndex >= 1 && options.FilterIndex <= filters.size())
         dialog.selectNameFilter(filters[options.FilterIndex - 1]);
     if (options.ExecutableFilter >= 1 && options.ExecutableFilter <= filters.size())
         InstallExecutableFilter(dialog, filters[options.ExecutableFilter - 1]);
-    if (!options.DefaultExt.isEmpty())
-        dialog.setDefaultSuffix(options.DefaultExt);
+    return filters;
+}
+
+} // namespace
+
+TFileDialogResult TQtPrompter::RunFileDialog(const TFileDialogOptions &options, bool save)
+{
+    TReactivate reactivate(Parent);
+    std::unique_ptr<QFileDialog> dialog;
+    TOpenFileDialog *open = nullptr;
+    if (save || options.MustExist) {
+        dialog = std::make_unique<QFileDialog>(Parent, options.Title, options.InitialDir);
+        dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog->setDefaultSuffix(options.DefaultExt);
+    } else {
+        auto owned = std::make_unique<TOpenFileDialog>(Parent,
+                                                       options.Title,
+                                                       options.InitialDir,
+                                                       options.MultiSelect);
+        open = owned.get();
+        open->DefaultExt = options.DefaultExt;
+        dialog = std::move(owned);
+    }
+    // The callers ask their own overwrite question.
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QStringList filters = ApplyFilters(*dialog, options);
     if (!options.FileName.isEmpty())
-        dialog.selectFile(options.FileName);
+        dialog->selectFile(options.FileName);
     TFileDialogResult result;
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog->exec() != QDialog::Accepted)
         return result;
-    result.Files = dialog.selectedFiles();
-    result.FilterIndex = filters.indexOf(dialog.selectedNameFilter()) + 1;
+    result.Files = open ? open->Chosen : dialog->selectedFiles();
+    result.FilterIndex = filters.indexOf(dialog->selectedNameFilter()) + 1;
     return result;
 }
 
