@@ -2,6 +2,7 @@
 
 #include "ColorValues.h"
 #include "EditControl.h"
+#include "ImageMaps.h"
 #include "ProgramPaths.h"
 #include "Prompter.h"
 #include "TableWizard.h"
@@ -167,6 +168,15 @@ bool InsertComputedText(const TCatalogueEntry &entry, const TInsertionSite &site
         return InsertFunction(entry, editor);
     case TCatalogueAction::Picture:
         return InsertPicture(entry, site);
+    case TCatalogueAction::AreaTag:
+    case TCatalogueAction::ShapeMap: {
+        const std::optional<QStringList> lines = entry.Action == TCatalogueAction::AreaTag
+                                                     ? AreaTagLines(site.FileDir)
+                                                     : ShapeMapLinesFromFiles(site.FileDir);
+        if (lines)
+            editor.InsertLinesAtCaretLine(*lines);
+        return lines.has_value();
+    }
     default:
         InsertFixedText(entry, editor);
         return true;

@@ -79,6 +79,12 @@ enum class TCatalogueAction {
     // the text in front of the caret's line, No pastes AltText; "%1" is the picture's file name
     // without its folder.
     Picture,
+    // The image-map tool, opened in the document's folder; when it is ended with "Ende und
+    // speichern", "<br />", the area element and "<br />" in front of the caret's line.
+    AreaTag,
+    // The picture and a shape file (".shw"); the image map made from them in front of the
+    // caret's line. A shape file that cannot be used gives a note and inserts nothing.
+    ShapeMap,
 };
 
 // One menu item of a catalogue.

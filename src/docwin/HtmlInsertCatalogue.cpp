@@ -61,9 +61,8 @@ constexpr TCatalogueEntry HtmlInsertItems[] = {
      R"(<map name="shapeareaname">)"
      "\n</map>",
      R"(<img src="%1" alt="Beschreibender Text" border="0" />)"},
-    // Built with the image-map tool.
-    {"MnBildCoords", "Bild-Coords", "", Inactive},
-    {"MnBildCoordsSHW", "Bild-Coords aus SHW Datei", "", Inactive},
+    {"MnBildCoords", "Bild-Coords", "", AreaTag},
+    {"MnBildCoordsSHW", "Bild-Coords aus SHW Datei", "", ShapeMap},
     {"", "-", "", Inactive},
     {"MnKommentar", "&Kommentar", "", Lines, "<!--  Kommentar -->"},
 };

@@ -8,7 +8,11 @@
 #include "ScriptedToolDialogs.h"
 #include "TextBuffer.h"
 
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +56,8 @@ const TExpected HtmlInsertItems[] = {
     {"MnHtml_ZusatzVerknuepfung", R"(<a href="bsp.html">   text  </a>)", 1},
     {"MnInsertAnker", R"(<a name=""> </a>)", 1},
     {"MnGrafikBild", R"(<img src="foto.gif" alt="Beschreibender Text" border="0" />)", 1},
+    {"MnBildCoords", "<br />", 3},
+    {"MnBildCoordsSHW", R"(<map name="shapeareaname">)", 4},
     {"MnKommentar", "<!--  Kommentar -->", 1},
 };
 
@@ -302,8 +308,17 @@ QStringList InsertedLines(const QStringList &after)
     return after.mid(head, after.size() - head - tail);
 }
 
-void Answer(TScriptedPrompter &prompter, TScriptedToolDialogs &tools)
+// Answers every dialog an item may open; the image-map files are written into the folder.
+void Answer(TScriptedPrompter &prompter, TScriptedToolDialogs &tools, const QDir &files)
 {
+    QImage(100, 50, QImage::Format_RGB32).save(files.filePath("karte.bmp"), "BMP");
+    QFile shapes(files.filePath("karte.shw"));
+    if (shapes.open(QIODevice::WriteOnly))
+        shapes.write("3\r\n1\r\nFeld\r\n2\r\n0\r\n0\r\n200\r\n100\r\n");
+    tools.AreaTagAnswers = {
+        QString(R"(<area shape="point" alt="alt-text" coords="1, 2" href="ref.html" />)")};
+    tools.ShapePictureAnswers = {files.filePath("karte.bmp")};
+    tools.ShapeFileAnswers = {files.filePath("karte.shw")};
     prompter.ColorAnswers = {QColor(255, 0, 0)};
     prompter.TextAnswers = {QString("pruefe")};
     prompter.OpenAnswers = {TFileDialogResult{{"/bilder/foto.gif"}}};
@@ -326,7 +341,7 @@ protected:
             ASSERT_NE(entry, nullptr);
             TTextBuffer editor(Document.join("\r\n"));
             editor.SetSelStart(CaretOffset);
-            Answer(Prompter, Tools);
+            Answer(Prompter, Tools, QDir(Files.path()));
             EXPECT_TRUE(ExecuteCatalogueEntry(*entry, {editor, "/seiten/"}));
             const QStringList inserted = InsertedLines(editor.Text().split("\r\n"));
             ASSERT_FALSE(inserted.isEmpty());
@@ -355,6 +370,7 @@ protected:
         }
     }
 
+    QTemporaryDir Files;
     TScriptedPrompter Prompter;
     TPrompterScope Scope{Prompter};
     TScriptedToolDialogs Tools;

@@ -11,7 +11,10 @@
 #include "TextBuffer.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -346,6 +349,8 @@ TEST_F(CatalogueDialogs, CancelledDialogsChangeNothing)
                              "MnCss_FarbeTextkonstante",
                              "MnTabelleEinfuegen",
                              "MnGrafikBild",
+                             "MnBildCoords",
+                             "MnBildCoordsSHW",
                              "MnJava_function",
                              "MnJava_function",
                              "MnJava_function"}) {
@@ -397,6 +402,38 @@ TEST_F(CatalogueDialogs, PictureWithOrWithoutImageMap)
     EXPECT_EQ(editor.Text(),
               R"(<p><img src="logo.png" alt="Beschreibender Text" border="0" /></p>)");
     EXPECT_EQ(Prompter.FileDialogs.back().InitialDir, ProgramDirectory);
+}
+
+TEST_F(CatalogueDialogs, ImageMapsGoAboveTheCaretsLine)
+{
+    const QString area
+        = R"(<area shape="circle" alt="alt-text" coords="50, 50, 5" href="ref.html" />)";
+    TTextBuffer editor = Document({"<body>", "<img |src=\"karte.jpg\" />", "</body>"});
+    Tools.AreaTagAnswers = {area};
+    EXPECT_TRUE(Run("MnBildCoords", editor, "/seiten/"));
+    EXPECT_EQ(editor.Text(),
+              QStringList(
+                  {"<body>", "<br />", area, "<br />", R"(<img src="karte.jpg" />)", "</body>"})
+                  .join("\r\n"));
+    EXPECT_TRUE(editor.Modified());
+    EXPECT_EQ(Tools.InitialDirs, QStringList{"/seiten/"});
+
+    // A shape file of points: the note, and the document stays as it was.
+    QTemporaryDir dir;
+    QImage(40, 20, QImage::Format_RGB32).save(dir.filePath("bild.bmp"), "BMP");
+    QFile shapes(dir.filePath("punkte.shw"));
+    ASSERT_TRUE(shapes.open(QIODevice::WriteOnly));
+    shapes.write("1\r\n1\r\nP\r\n1\r\n5\r\n5\r\n");
+    shapes.close();
+    editor = Document({"<p>|</p>"});
+    Tools.ShapePictureAnswers = {dir.filePath("bild.bmp")};
+    Tools.ShapeFileAnswers = {shapes.fileName()};
+    EXPECT_FALSE(Run("MnBildCoordsSHW", editor, dir.path()));
+    EXPECT_EQ(editor.Text(), "<p></p>");
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(Prompter.Prompts.size(), 1u);
+    EXPECT_EQ(Prompter.Texts("Note"),
+              QStringList{"Die SHW-Datei hat ein falsches Format (Punktshape"});
 }
 
 TEST_F(CatalogueDialogs, NamedColourAndTableComeFromTheToolDialogs)
