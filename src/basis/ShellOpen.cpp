@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -40,30 +41,43 @@ std::function<bool(const QString &)> &DocumentOpener()
     return opener;
 }
 
-// The program to start: a path as given, or a bare name looked up in the search path.
-QString ResolveProgram(const QString &file, const QString &directory)
+// The file to open: a path as given, or a bare name looked up in the search path only, never
+// in the current folder, where anyone may have put a file of that name.
+QString ResolveTarget(const QString &file, const QString &directory)
 {
     if (file.contains('/'))
         return QDir(directory.isEmpty() ? QDir::currentPath() : directory).absoluteFilePath(file);
-    const QString local = QDir(directory.isEmpty() ? QDir::currentPath() : directory)
-                              .absoluteFilePath(file);
-    if (QFileInfo::exists(local))
-        return local;
     return QStandardPaths::findExecutable(file);
 }
 
-int StartProgram(const QFileInfo &program, const QString &parameters, const QString &directory)
+// True for a file that is started rather than opened: executable, and a program by its
+// content or without any extension. A page with the executable bit (as files on FAT and NTFS
+// mounts have) is a document.
+bool IsProgramFile(const QFileInfo &info)
 {
-    if (!program.isExecutable())
-        return ShellAccessDenied;
-    if (!QProcess::startDetached(program.absoluteFilePath(),
-                                 QProcess::splitCommand(parameters),
-                                 directory))
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    if (info.suffix().isEmpty())
+        return true;
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(info);
+    for (const char *program : {"application/x-executable",
+                                "application/x-pie-executable",
+                                "application/x-sharedlib",
+                                "application/x-shellscript"}) {
+        if (type.inherits(program))
+            return true;
+    }
+    return false;
+}
+
+int StartProgram(const QFileInfo &program, const QStringList &arguments, const QString &directory)
+{
+    if (!QProcess::startDetached(program.absoluteFilePath(), arguments, directory))
         return ShellOutOfMemory;
     return ShellSuccess;
 }
 
-int OpenTarget(const QString &quotedFile, const QString &parameters, const QString &directory)
+int OpenTarget(const QString &quotedFile, const QStringList &arguments, const QString &directory)
 {
     if (!directory.isEmpty() && !QFileInfo(directory).isDir())
         return ShellPathNotFound;
@@ -72,14 +86,14 @@ int OpenTarget(const QString &quotedFile, const QString &parameters, const QStri
         return DocumentOpener()(file) ? ShellSuccess : ShellNoAssociation;
     if (file.isEmpty())
         return ShellFileNotFound;
-    const QString resolved = ResolveProgram(file, directory);
+    const QString resolved = ResolveTarget(file, directory);
     if (resolved.isEmpty())
         return ShellFileNotFound;
     const QFileInfo info(resolved);
     if (!info.exists())
         return info.dir().exists() ? ShellFileNotFound : ShellPathNotFound;
-    if (info.isFile() && info.isExecutable())
-        return StartProgram(info, parameters, directory);
+    if (IsProgramFile(info))
+        return StartProgram(info, arguments, directory);
     if (!info.isReadable())
         return ShellAccessDenied;
     return DocumentOpener()(resolved) ? ShellSuccess : ShellNoAssociation;
@@ -138,7 +152,14 @@ QString ShellOpenErrorText(int code, const QString &file)
 
 int ShellOpen(const QString &file, const QString &parameters, const QString &directory)
 {
-    const int code = OpenTarget(file, parameters, directory);
+    return ShellOpenWithArguments(file, QProcess::splitCommand(parameters), directory);
+}
+
+int ShellOpenWithArguments(const QString &file,
+                           const QStringList &arguments,
+                           const QString &directory)
+{
+    const int code = OpenTarget(file, arguments, directory);
     const QString message = ShellOpenErrorText(code, file);
     if (!message.isEmpty())
         ShowError("Fehler", message);

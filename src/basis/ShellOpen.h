@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,7 +18,13 @@ enum TShellResult : int {
 // Opens a file as the desktop's shell does: programs are started with the parameters in the
 // working directory, documents go to the program associated with them. Shows the German error
 // message of the failure (nothing for a missing document) and returns the result code.
+// The parameters are split as a command line is; a bare file name is looked up in the search
+// path only.
 int ShellOpen(const QString &file, const QString &parameters, const QString &directory);
+// The same with the program's arguments as a list, each passed on unchanged.
+int ShellOpenWithArguments(const QString &file,
+                           const QStringList &arguments,
+                           const QString &directory);
 
 // The message ShellOpen shows for a result code, or an empty text when it shows none.
 QString ShellOpenErrorText(int code, const QString &file);

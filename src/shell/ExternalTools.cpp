@@ -9,19 +9,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 namespace {
 
 // Starts a tool through the shell; when that fails, the tool's own message follows the shell's.
-void StartTool(const QString &program, const QString &parameters, const QString &failure)
+void StartTool(const QString &program, const QStringList &arguments, const QString &failure)
 {
-    if (ShellOpen(program, parameters, QString()) <= 32)
+    if (ShellOpenWithArguments(program, arguments, QString()) <= 32)
         ShowError("Fehler", failure);
-}
-
-QString Quoted(const QString &text)
-{
-    return '"' + text + '"';
 }
 
 } // namespace
@@ -33,12 +29,17 @@ QString CommandInterpreterProgram()
 
 int StartCommandInterpreter(const QString &program)
 {
-    if (program.trimmed().isEmpty())
+    // The terminal would open and fail silently: a shell that is not there is found missing
+    // here. A bare name is looked up in the search path, never in the current folder.
+    const QString shell = program.contains('/') ? program
+                                                : QStandardPaths::findExecutable(program.trimmed());
+    const QFileInfo shellInfo(shell);
+    if (program.trimmed().isEmpty() || !shellInfo.isFile() || !shellInfo.isExecutable())
         return ShellFileNotFound;
     const QString terminal = FirstInstalledProgram(TerminalPrograms());
-    if (!QFileInfo(terminal).isExecutable())
+    if (!QFileInfo(terminal).isAbsolute() || !QFileInfo(terminal).isExecutable())
         return ShellFileNotFound;
-    const QStringList arguments = {"-e", program};
+    const QStringList arguments = {"-e", shellInfo.absoluteFilePath()};
     return QProcess::startDetached(terminal, arguments, QDir::homePath()) ? ShellSuccess
                                                                           : ShellOutOfMemory;
 }
@@ -47,9 +48,9 @@ void OpenOnlineHelp()
 {
     const QString browser = Settings().Browser[0];
     if (!browser.isEmpty())
-        ShellOpen(browser, Quoted(OnlineHelpAddress), QString());
+        ShellOpenWithArguments(browser, {OnlineHelpAddress}, QString());
     else
-        ShellOpen(Quoted(OnlineHelpAddress), QString(), QString());
+        ShellOpenWithArguments(OnlineHelpAddress, {}, QString());
 }
 
 void TFMain::ExternalToolCommand(TExternalTool tool)
@@ -57,20 +58,21 @@ void TFMain::ExternalToolCommand(TExternalTool tool)
     switch (tool) {
     case TExternalTool::Calculator:
         StartTool(FirstInstalledProgram(CalculatorPrograms()),
-                  QString(),
+                  {},
                   "Fehler beim Aufruf des Taschenrechners");
         break;
     case TExternalTool::Explorer: {
         const QString folder = QFileInfo(Settings().EditorPfad).isDir() ? Settings().EditorPfad
                                                                         : QDir::homePath();
+        // The folder is one argument, whatever characters its name holds.
         StartTool(FirstInstalledProgram({FileManagerOpener()}),
-                  Quoted(folder),
+                  {folder},
                   "Fehler beim Aufruf des Explorers");
         break;
     }
     case TExternalTool::TextEditor:
         StartTool(FirstInstalledProgram(TextEditorPrograms()),
-                  QString(),
+                  {},
                   "Fehler beim Aufruf des Notepads");
         break;
     case TExternalTool::CommandPrompt: {
