@@ -120,6 +120,9 @@ void TFHTMLFrame::ShowFindDialog()
     FindDialog1->SetState(FindState);
     FindDialog1->show();
     FindDialog1->raise();
+    // The dialog takes the keyboard, ready for the text to find.
+    FindDialog1->activateWindow();
+    FindDialog1->FocusSearchText();
 }
 
 TFindDialog *TFHTMLFrame::FindDialog() const

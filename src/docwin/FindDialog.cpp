@@ -43,12 +43,22 @@ TFindDialog::TFindDialog(QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(new QLabel("Suchen &nach:", this), 0, 0);
+    // With its buddy the label underlines the "n" and Alt+N reaches the field.
+    auto *label = new QLabel("Suchen &nach:", this);
+    label->setObjectName("LFindText");
+    label->setBuddy(SearchText);
+    layout->addWidget(label, 0, 0);
     layout->addWidget(SearchText, 0, 1, 1, 2);
     layout->addWidget(WholeWord, 1, 0, 1, 2);
     layout->addWidget(MatchCase, 2, 0, 1, 2);
     layout->addWidget(direction, 1, 2, 2, 1);
     layout->addWidget(buttons, 3, 0, 1, 3);
+}
+
+void TFindDialog::FocusSearchText()
+{
+    SearchText->setFocus();
+    SearchText->selectAll();
 }
 
 TFindState TFindDialog::State() const

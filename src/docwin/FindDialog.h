@@ -17,6 +17,8 @@ class TFindDialog : public QDialog
 public:
     explicit TFindDialog(QWidget *parent = nullptr);
 
+    // Puts the keyboard focus into the search field with its text selected.
+    void FocusSearchText();
     TFindState State() const;
     void SetState(const TFindState &state);
 

@@ -6,6 +6,7 @@
 #include "MDI_CSS2.h"
 #include "Prompter.h"
 #include "SettingsStore.h"
+#include "WindowLayout.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,12 +14,12 @@
 TFHTMLFrame *TFMain::CreateDocumentWindow(bool html)
 {
     TFHTMLFrame *window = html ? static_cast<TFHTMLFrame *>(new TFMDITagra2) : new TFMDI_CSS2;
-    // Each new window stands a little lower and further right than the one before.
-    const int offset = 24 * (Area->subWindowList().size() % 8);
+    const QRect place = CascadePlace(static_cast<int>(Area->subWindowList().size()),
+                                     Area->viewport()->width(),
+                                     Area->viewport()->height());
     QMdiSubWindow *sub = Area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->resize(Area->viewport()->size() * 3 / 4);
-    sub->move(offset, offset);
+    sub->setGeometry(place);
     return window;
 }
 

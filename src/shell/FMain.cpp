@@ -71,6 +71,9 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
 
 TFMain::~TFMain()
 {
+    // The area reports its windows going while the frame's children are destroyed; by then the
+    // menus that a new menu bar would be composed of may be gone.
+    disconnect(Area, nullptr, this, nullptr);
     if (DocumentHost() == this)
         SetDocumentHost(nullptr);
 }
@@ -190,8 +193,9 @@ void TFMain::CreateStatusBar()
         StatusPanels[i]->setObjectName("StatusPanel" + QString::number(i));
         StatusPanels[i]->setFrameShape(QFrame::Panel);
         StatusPanels[i]->setFrameShadow(QFrame::Sunken);
-        // The last panel takes the rest of the bar, as the hints need room.
-        if (i < 3)
+        // The note panel grows with its note; the last panel takes the rest of the bar, as the
+        // hints need room.
+        if (i < 2)
             StatusPanels[i]->setFixedWidth(StatusPanelWidths[i]);
         else
             StatusPanels[i]->setMinimumWidth(StatusPanelWidths[i]);
@@ -328,6 +332,9 @@ void TFMain::BnSaveFileClick()
 
 void TFMain::NoteActiveDocument(TFHTMLFrame *window, const QString &, bool modified)
 {
+    // A note belongs to the window that wrote it.
+    if (ActiveDocument != window)
+        SetStatusText(TStatusPanel::Note, QString());
     ActiveDocument = window;
     SetStatusText(TStatusPanel::Modified, modified ? "geändert" : QString());
 }
@@ -339,6 +346,7 @@ void TFMain::NoteDocumentClosed(TFHTMLFrame *window)
     AddRecentFile(window->DocFileName());
     RefreshRecentFileMenu();
     SetStatusText(TStatusPanel::Modified, QString());
+    SetStatusText(TStatusPanel::Note, QString());
 }
 
 void TFMain::ActivateDocument(QMdiSubWindow *sub)

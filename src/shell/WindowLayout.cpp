@@ -42,3 +42,9 @@ QList<QRect> StackedLayout(int areaWidth, int areaHeight, const QList<bool> &min
     }
     return rects;
 }
+
+QRect CascadePlace(int position, int areaWidth, int areaHeight)
+{
+    const int offset = 24 * (position % 8);
+    return QRect(offset, offset, areaWidth * 3 / 4, areaHeight * 3 / 4);
+}

@@ -17,5 +17,9 @@ struct TArrangeInput
 // (the child at position 1 also gets the remainder) and the full height. Minimised children
 // get an empty rectangle and keep their place.
 QList<QRect> ColumnLayout(const TArrangeInput &input);
+// Where the window at the given position of a cascade goes: three quarters of the area, each
+// a little lower and further right than the one before, starting again after eight. New
+// windows and "Fenster kaskadieren" both place windows so.
+QRect CascadePlace(int position, int areaWidth, int areaHeight);
 // Children that are not minimised stacked one above another, each as wide as the area.
 QList<QRect> StackedLayout(int areaWidth, int areaHeight, const QList<bool> &minimized);

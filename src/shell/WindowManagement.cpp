@@ -195,10 +195,19 @@ void TFMain::ArrangeColumns()
 
 void TFMain::CascadeWindows()
 {
+    // The platform's cascade shrinks the windows to their smallest size; ours keeps the size
+    // that new windows get. The active window ends on top.
     const QList<QMdiSubWindow *> children = Area->subWindowList(QMdiArea::CreationOrder);
-    for (QMdiSubWindow *child : children)
+    QMdiSubWindow *active = Area->activeSubWindow();
+    int position = 0;
+    for (QMdiSubWindow *child : children) {
         child->showNormal();
-    Area->cascadeSubWindows();
+        child->setGeometry(
+            CascadePlace(position++, Area->viewport()->width(), Area->viewport()->height()));
+        child->raise();
+    }
+    if (active)
+        Area->setActiveSubWindow(active);
 }
 
 void TFMain::ArrangeIcons()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -172,6 +173,24 @@ TEST_F(DocumentEditingTest, SearchThroughTheDialogAndFindNext)
     Trigger(window, "MnWeitersuchen");
     EXPECT_EQ(Prompter.Texts("Note"),
               QStringList("Der Suchstring\r\nCOLOR\r\nkonnte nicht gefunden werden"));
+}
+
+TEST_F(DocumentEditingTest, FindDialogTakesTheFocusAndItsLabelNamesTheField)
+{
+    TFMDITagra2 window;
+    window.OpenDocument(Write("f.html", "abc"), false, false, false);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.ActiveEditorWidget()->setFocus();
+    Trigger(window, "MnSuchen");
+    TFindDialog *dialog = window.FindDialog();
+    ASSERT_TRUE(dialog);
+    auto *field = dialog->findChild<QLineEdit *>("EFindText");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == field; }, 1000));
+    auto *label = dialog->findChild<QLabel *>("LFindText");
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->buddy(), field) << "the & underlines the n instead of showing itself";
+    dialog->hide();
 }
 
 TEST_F(DocumentEditingTest, LineAndBlockCommandsComeFromTheMenu)

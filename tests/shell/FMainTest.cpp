@@ -278,3 +278,25 @@ TEST(CommandLine, DoubleDashEndsTheOptions)
         EXPECT_EQ(line.OptionArguments.back(), nullptr);
     }
 }
+
+TEST_F(FMainTest, TheNotePanelShowsItsNoteInFullAndForgetsItWithItsWindow)
+{
+    TRecordingFrame frame{QStringList()};
+    frame.resize(1024, 540);
+    frame.show();
+    TFakeDocument *first = AddDocument(frame, TDocKind::Css);
+    const QString note = "als UTF-8 gespeichert";
+    frame.SetStatusText(TStatusPanel::Note, note);
+    QCoreApplication::processEvents();
+    auto *panel = frame.findChild<QLabel *>("StatusPanel2");
+    ASSERT_TRUE(panel);
+    EXPECT_GE(panel->contentsRect().width(), panel->fontMetrics().horizontalAdvance(note));
+
+    frame.NoteActiveDocument(first, {}, false);
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Note), note) << "the same window again";
+    TFakeDocument *second = AddDocument(frame, TDocKind::Html);
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Note), "");
+    frame.SetStatusText(TStatusPanel::Note, note);
+    frame.NoteDocumentClosed(second);
+    EXPECT_EQ(frame.StatusText(TStatusPanel::Note), "");
+}

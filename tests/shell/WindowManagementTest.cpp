@@ -202,3 +202,21 @@ TEST_F(WindowManagementTest, AFolderIsNeverTakenForAFile)
     EXPECT_EQ(Settings().EditorPfad, "/before/");
     EXPECT_FALSE(QFileInfo::exists(Dir.filePath("registry.json"))) << "no settings were saved";
 }
+
+TEST_F(WindowManagementTest, CascadeKeepsTheSizeNewWindowsGet)
+{
+    Frame->resize(1024, 540);
+    Frame->show();
+    Frame->OpenFile(MakeFile("x.html"));
+    Frame->OpenFile(MakeFile("y.css"));
+    const QList<QMdiSubWindow *> subs = Frame->MdiArea()->subWindowList();
+    const QSize area = Frame->MdiArea()->viewport()->size();
+    const QSize newSize(area.width() * 3 / 4, area.height() * 3 / 4);
+    ASSERT_EQ(subs[1]->size(), newSize);
+    subs[0]->resize(100, 100);
+    Frame->CascadeWindows();
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(subs[i]->size(), newSize) << i;
+        EXPECT_EQ(subs[i]->pos(), QPoint(24 * i, 24 * i)) << i;
+    }
+}
