@@ -38,8 +38,6 @@ struct TSettings
     // Behind check boxes of the settings dialog; not loaded, false in every run.
     bool MainFensterImmerMaximal = false;
     bool FensterImmerMaximal = false;
-    // Printer font chosen in the settings dialog; held in memory only.
-    QString DruckerSchrift;
 };
 
 // The font sizes the editors can show; stored sizes outside are clamped to them.

@@ -1,11 +1,11 @@
 // Creation of the two kinds of document window, and the commands the frame offers them.
-#include "AppSettings.h"
+#include "FEinst.h"
+#include "FFontEinst.h"
 #include "FMain.h"
 #include "FStart.h"
+#include "Globals.h"
 #include "MDITagra2.h"
 #include "MDI_CSS2.h"
-#include "Prompter.h"
-#include "SettingsStore.h"
 #include "WindowLayout.h"
 
 #include <QMdiArea>
@@ -44,17 +44,23 @@ void TFMain::ApplyEditorFontToAll()
 
 void TFMain::FontCommand()
 {
-    TSettings &s = Settings();
-    const std::optional<TFontChoice> chosen = Prompter().AskFont(
-        {EditorFontOfSettings(), BgrToColor(s.EditorSchriftFarbe)});
-    if (!chosen)
+    DialogResult.clear();
+    TFFontEinst dialog(this);
+    dialog.Execute();
+    if (!DialogResult.isEmpty())
+        ApplyEditorFontToAll();
+}
+
+void TFMain::SettingsCommand()
+{
+    DialogResult.clear();
+    TFEinst dialog(this);
+    dialog.Execute();
+    if (DialogResult.isEmpty())
         return;
-    s.EditorSchriftName = chosen->Font.family();
-    s.EditorSchriftGroesse = chosen->Font.pointSize();
-    s.EditorSchriftFarbe = ColorToBgr(chosen->Color);
-    s.EditorSchriftBold = IsExactlyBold(chosen->Font);
-    SaveSettings(geometry());
     ApplyEditorFontToAll();
+    for (TFHTMLFrame *window : DocumentWindows())
+        window->ApplyUndoTimer();
 }
 
 void TFMain::ProductInfoCommand()

@@ -45,7 +45,11 @@ public:
     void SaveAllDocuments() override;
     void CloseAllDocuments() override;
     void ExternalToolCommand(TExternalTool tool) override;
+    // "&Schrift": the font dialog; a confirmed font goes to every window.
     void FontCommand() override;
+    // "&Einstellungen...": the settings dialog; when confirmed, every window takes the editor
+    // font and the undo settings.
+    void SettingsCommand();
     void ProductInfoCommand() override;
     void SetStatusText(TStatusPanel panel, const QString &text) override;
     QString MainHtml() const override;

@@ -53,7 +53,8 @@ std::vector<TMenuItem> TFMain::OptionsMenuItems()
          "&Einstellungen...",
          "",
          "Dialogfenster für die verschiedenen Einstellungen",
-         730},
+         730,
+         [this] { SettingsCommand(); }},
     };
 }
 
