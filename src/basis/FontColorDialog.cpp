@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,6 +58,9 @@ TFontColorDialog::TFontColorDialog(const TFontChoice &initial, QWidget *parent)
     Fonts->setOptions(QFontDialog::NoButtons);
     // Shown as a part of this dialog rather than as a window of its own.
     Fonts->setWindowFlags(Qt::Widget);
+    // Escape or Enter inside the font part would close only that part: they close the whole
+    // dialog instead.
+    connect(Fonts, &QDialog::finished, this, &QDialog::done);
     Colors = new QComboBox(this);
     Colors->setObjectName("CFarbe");
     for (const TNamedColor &entry : BasicColors)
@@ -68,6 +72,7 @@ TFontColorDialog::TFontColorDialog(const TFontChoice &initial, QWidget *parent)
     }
     Colors->setCurrentIndex(index);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *colorRow = new QFormLayout;

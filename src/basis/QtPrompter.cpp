@@ -3,6 +3,7 @@
 #include "FileUtils.h"
 #include "FontColorDialog.h"
 #include "LRadio4.h"
+#include "Reactivate.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
@@ -22,26 +23,6 @@ QString DisplayText(const QString &text)
     shown.replace("\r\n", "\n");
     return shown;
 }
-
-// Gives the keyboard back to the dialog's owner when a dialog closes; without a window
-// manager nobody else would.
-class TReactivate
-{
-public:
-    explicit TReactivate(QWidget *owner)
-        : Owner(owner)
-    {}
-    ~TReactivate()
-    {
-        if (Owner)
-            Owner->activateWindow();
-    }
-    TReactivate(const TReactivate &) = delete;
-    TReactivate &operator=(const TReactivate &) = delete;
-
-private:
-    QWidget *Owner;
-};
 
 // Shows only folders and executable files while its filter is the chosen one.
 class TExecutableFilter : public QSortFilterProxyModel

@@ -4,6 +4,7 @@
 #include "PrintDocument.h"
 #include "PrintSettings.h"
 #include "Prompter.h"
+#include "Reactivate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -253,6 +254,7 @@ void TFMemoDrucken::ShowPrintDialog(const QString &fileDisplayName,
                                     bool showTable)
 {
     Fill(fileDisplayName, blockPossible, commentFlag, resultFlags, showTable);
+    TReactivate reactivate(parentWidget());
     exec();
 }
 

@@ -7,6 +7,7 @@
 #include "PrintLayout.h"
 #include "PrintSettings.h"
 #include "Prompter.h"
+#include "Reactivate.h"
 #include "TextFile.h"
 
 #include <QApplication>
@@ -115,6 +116,7 @@ QPrinter &ProgramPrinter()
 
 void PrinterSetupDialog(QWidget *parent)
 {
+    TReactivate reactivate(parent);
     QPrintDialog dialog(&ProgramPrinter(), parent);
     dialog.setWindowTitle("Drucker-Setup");
     dialog.exec();

@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "MenuBuilder.h"
 #include "Prompter.h"
+#include "Reactivate.h"
 #include "SettingsFonts.h"
 #include "SettingsStore.h"
 #include "ShellOpen.h"
@@ -223,6 +224,7 @@ void TFEinst::Fill()
 void TFEinst::Execute()
 {
     Fill();
+    TReactivate reactivate(parentWidget());
     exec();
 }
 

@@ -1,6 +1,7 @@
 #include "FFontEinst.h"
 
 #include "Globals.h"
+#include "Reactivate.h"
 #include "SettingsFonts.h"
 #include "SettingsStore.h"
 
@@ -33,6 +34,7 @@ void TFFontEinst::Execute()
 {
     ShowEditorFont(Preview);
     Cancelled = true;
+    TReactivate reactivate(parentWidget());
     exec();
 }
 
