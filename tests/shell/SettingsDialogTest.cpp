@@ -65,8 +65,7 @@ protected:
         ResetRegistry();
     }
 
-    // A new document window: 2 an XHTML page, 3 a style sheet.
-    TFHTMLFrame *NewWindow(int openMode)
+    TFHTMLFrame *NewWindow(TOpenMode openMode)
     {
         Frame->OpenDocumentWindow(QString(), openMode);
         return Frame->DocumentWindows().last();
@@ -138,7 +137,7 @@ TEST_F(SettingsDialogTest, HelpContextFollowsTheGeneralAndFontPagesOnly)
 
 TEST_F(SettingsDialogTest, CancelAfterChangingTheEditorFontKeepsOpenWindowsButNotNewOnes)
 {
-    TFHTMLFrame *before = NewWindow(2);
+    TFHTMLFrame *before = NewWindow(TOpenMode::Xhtml);
     const QString oldFamily = EditorFamily(before);
     Prompter.FontAnswers.push_back(TFontChoice{FontOf("DejaVu Serif", 15, false, false), Qt::blue});
     RunSettingsDialog([](QWidget &dialog) {
@@ -154,12 +153,12 @@ TEST_F(SettingsDialogTest, CancelAfterChangingTheEditorFontKeepsOpenWindowsButNo
     EXPECT_EQ(EditorFamily(before), oldFamily);
     EXPECT_EQ(RegReadString(MainRegistryKey, "EditorSchriftName", "<nicht gespeichert>"),
               "<nicht gespeichert>");
-    EXPECT_EQ(EditorFamily(NewWindow(3)), "DejaVu Serif");
+    EXPECT_EQ(EditorFamily(NewWindow(TOpenMode::Css)), "DejaVu Serif");
 }
 
 TEST_F(SettingsDialogTest, FixedUndoIntervalReachesEveryOpenWindow)
 {
-    const QList<TFHTMLFrame *> windows = {NewWindow(2), NewWindow(3)};
+    const QList<TFHTMLFrame *> windows = {NewWindow(TOpenMode::Xhtml), NewWindow(TOpenMode::Css)};
     RunSettingsDialog([](QWidget &dialog) {
         Child<QRadioButton>(dialog, "RUndoMitTimer")->setChecked(true);
         Child<QSpinBox>(dialog, "spUndoIntervall")->setValue(7);
@@ -307,7 +306,7 @@ TEST_F(SettingsDialogTest, PrinterFontChoiceIsThePrintersFont)
 
 TEST_F(SettingsDialogTest, FontDialogOfTheWindowsStoresAndAppliesOnOkOnly)
 {
-    TFHTMLFrame *window = NewWindow(3);
+    TFHTMLFrame *window = NewWindow(TOpenMode::Css);
     const QString oldFamily = EditorFamily(window);
     const struct
     {
