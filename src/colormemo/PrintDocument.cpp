@@ -11,6 +11,7 @@
 #include "TextFile.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
@@ -100,6 +101,8 @@ QFont PrinterFont(const QPrinter &printer, int &lineHeight)
     return result;
 }
 
+std::unique_ptr<QPrinter> TheProgramPrinter;
+
 TPrintResult Failure(const QString &reason)
 {
     return {TPrintResult::TOutcome::Failed, reason};
@@ -109,9 +112,12 @@ TPrintResult Failure(const QString &reason)
 
 QPrinter &ProgramPrinter()
 {
-    static const std::unique_ptr<QPrinter> printer = std::make_unique<QPrinter>(
-        QPrinter::HighResolution);
-    return *printer;
+    if (!TheProgramPrinter) {
+        TheProgramPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The printer's platform parts need the application: it goes when the application does.
+        qAddPostRoutine([] { TheProgramPrinter.reset(); });
+    }
+    return *TheProgramPrinter;
 }
 
 void PrinterSetupDialog(QWidget *parent)
