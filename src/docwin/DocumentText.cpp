@@ -73,3 +73,24 @@ QString SaveChangesQuestion(const QString &fileName)
         return "Möchten Sie die Änderungen speichern?";
     return "Änderungen nach '" + fileName + "' speichern?";
 }
+
+namespace {
+
+const QChar LineBreakCharacters[] = {QChar::ParagraphSeparator, QChar(0xFDD0), QChar(0xFDD1)};
+
+} // namespace
+
+qsizetype LineBreakCharacterCount(const QString &text)
+{
+    qsizetype count = 0;
+    for (QChar c : LineBreakCharacters)
+        count += text.count(c);
+    return count;
+}
+
+QString LineBreakCharactersAsLineBreaks(QString text)
+{
+    for (QChar c : LineBreakCharacters)
+        text.replace(c, QStringLiteral("\r\n"));
+    return text;
+}

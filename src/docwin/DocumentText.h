@@ -23,6 +23,13 @@ QString HtmlTextAfterLoading(const QString &text);
 // Tabs become three blanks outside the script blocks (CSS colour view, reload, last version).
 QString TabsToThreeBlanks(const QString &text);
 
+// How many characters the text holds that the editor can keep only as line breaks (paragraph
+// separators U+2029 and the non-characters U+FDD0, U+FDD1 that the editor uses for its own).
+qsizetype LineBreakCharacterCount(const QString &text);
+// The text with each of those characters turned into a CR LF line break, as the editor shows
+// and saves them, so that every copy of the text has the editor's length.
+QString LineBreakCharactersAsLineBreaks(QString text);
+
 // The "Speichern unter" confirmation for an existing file.
 QString ReplaceQuestion(const QString &baseName, const QString &extension);
 // The close question for a modified document.

@@ -158,10 +158,11 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
         progress->setLabelText("Datei wird umgewandelt ...");
         progress->setValue(10);
     }
-    const QString text = prepare(std::move(result.Text));
+    QString text = prepare(std::move(result.Text));
     if (progress)
         progress->setLabelText("Datei wird angezeigt ...");
-    WarnAboutLineBreakCharacters(path, text);
+    if (WarnAboutLineBreakCharacters(path, text))
+        text = LineBreakCharactersAsLineBreaks(std::move(text));
     PutTextIntoEditor(text, progress.get());
     ActiveEditor().SetSelStart(0);
     // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
@@ -202,18 +203,18 @@ bool TFHTMLFrame::SavedUnderNewName()
     return true;
 }
 
-void TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
+bool TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
 {
     // The editor's document cannot hold these characters inside a line: it shows them, and so
     // saves them, as line breaks. The user hears of it before anything is saved.
-    const qsizetype count = text.count(QChar::ParagraphSeparator) + text.count(QChar(0xFDD0))
-                            + text.count(QChar(0xFDD1));
+    const qsizetype count = LineBreakCharacterCount(text);
     if (count > 0)
         ShowNote("Hinweis",
                  "Die Datei\r\n" + path + "\r\nenthält " + QString::number(count)
                      + " Absatztrennzeichen (U+2029 oder U+FDD0/U+FDD1).\r\nDer Editor zeigt sie "
                        "als Zeilenumbruch; beim Speichern werden sie als Zeilenumbruch "
                        "geschrieben.");
+    return count > 0;
 }
 
 void TFHTMLFrame::PutTextIntoEditor(const QString &text, QProgressDialog *progress)
@@ -380,5 +381,10 @@ void TFHTMLFrame::StartupStep()
 {
     Timer1.stop();
     ActiveEditor().SetSelStart(0);
+    // The view shows the caret's place, the top, also after a big file filled it piece by piece.
+    ActiveEditor().ScrollCaret();
+    // A progress dialog may have held the keyboard; the menu keys need it back at the editor.
+    if (isVisible())
+        window()->activateWindow();
     ActiveEditorWidget()->setFocus();
 }

@@ -186,7 +186,8 @@ private:
     std::vector<TMenuItem> HelpMenuItems(const char *infoItemName);
     void ToggleWordWrap();
     void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
-    void WarnAboutLineBreakCharacters(const QString &path, const QString &text);
+    // Tells of characters that the editor keeps only as line breaks; true when there are some.
+    bool WarnAboutLineBreakCharacters(const QString &path, const QString &text);
     void BeforeCommand();
     void SaveBlockAsFile();
     void GoToLine();

@@ -7,8 +7,10 @@
 #include "ScriptedPrompter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -323,12 +325,18 @@ TEST_F(DocumentWindowTest, BigFileLoadsInPiecesWithTheSameText)
         bytes += "<p>Zeile " + QByteArray::number(i) + "\t\xE4</p>\r\n";
     const QString page = Write("big.html", bytes);
     TFMDITagra2 window;
+    window.resize(600, 400);
+    window.show();
     ASSERT_TRUE(window.OpenDocument(page, false, false, false));
     QString expected = QString::fromLatin1(bytes);
     expected.replace('\t', ' ');
     EXPECT_TRUE(window.ActiveEditor().Text() == expected);
     EXPECT_EQ(window.ActiveEditor().SelStart(), 0);
     EXPECT_FALSE(window.IsModified());
+    // After the start-up step the keys reach the editor, and the view shows the caret's top.
+    QPlainTextEdit *editor = window.ActiveEditorWidget();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == editor; }, 2000));
+    EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(DocumentWindowTest, UpdateReloadsWithoutAskingAndUndoBringsTheTypedTextBack)
@@ -374,4 +382,13 @@ TEST_F(DocumentWindowTest, ParagraphSeparatorsAreAnnouncedOnLoading)
     ASSERT_TRUE(window.OpenDocument(page, false, false, false));
     ASSERT_EQ(Prompter.Count("Note"), 1);
     EXPECT_TRUE(Prompter.Texts("Note")[0].contains("1 Absatztrennzeichen"));
+
+    // The undo ring's copy is the editor's text, so undo brings back exactly what was loaded.
+    EXPECT_EQ(window.ActiveEditor().Text(), "a\r\nb\r\n");
+    EXPECT_EQ(window.UndoRing.LastSnapshotText(), window.ActiveEditor().Text());
+    window.ActiveEditor().SetSelStart(window.ActiveEditor().TextLength());
+    QTest::keyClicks(window.MemoColor(), "xy");
+    window.UndoCommand();
+    window.UndoCommand();
+    EXPECT_EQ(window.ActiveEditor().Text(), "a\r\nb\r\n");
 }
