@@ -73,7 +73,7 @@ void TypeInPage(benchmark::State &state)
     }
     state.counters["MB"] = double(state.range(0));
 }
-BENCHMARK(TypeInPage)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(300);
+BENCHMARK(TypeInPage)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(300);
 
 // Answers nothing; the benchmark never asks.
 class TSilentPrompter : public TPrompter
