@@ -77,7 +77,7 @@ TColorMemo::TColorMemo(QWidget *parent)
     connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::NoteTextChange);
     connect(this, &QPlainTextEdit::selectionChanged, this, &TColorMemo::TrackSelection);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::TrackSelection);
-    connect(this, &QPlainTextEdit::updateRequest, GutterArea, [this] { GutterArea->update(); });
+    connect(this, &QPlainTextEdit::updateRequest, this, &TColorMemo::UpdateGutter);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
         if (OnVScroll)
             OnVScroll(*this);
@@ -168,10 +168,11 @@ void TColorMemo::RepaintColors(bool fromCaretLine)
         viewport()->update();
         return;
     }
+    // Only the caret's line is repainted at once; the pass finds the lines below it whose
+    // colours the change reaches (RepaintLinesWithNewRuns).
     PendingCaretPass = true;
     const QRectF caretBlock = blockBoundingGeometry(textCursor().block()).translated(contentOffset());
-    const int top = std::clamp(int(std::floor(caretBlock.top())), 0, viewport()->height());
-    viewport()->update(QRect(0, top, viewport()->width(), viewport()->height() - top));
+    viewport()->update(RowsRect(caretBlock.top(), caretBlock.height()));
 }
 
 void TColorMemo::CutToClipboard()
@@ -383,6 +384,12 @@ void TColorMemo::TrackSelection()
     LastSelLength = length;
     if (changed && OnSelectionChange)
         OnSelectionChange(*this);
+}
+
+QRect TColorMemo::RowsRect(qreal top, qreal height) const
+{
+    const int first = int(std::floor(top));
+    return QRect(0, first, viewport()->width(), int(std::ceil(top + height)) - first);
 }
 
 bool TColorMemo::CanColour() const

@@ -156,11 +156,20 @@ private:
     void ApplySelectionPalette();
     void UpdateEditRect();
     void NoteTextChange(int position);
+    // The full width of the view between two heights.
+    QRect RowsRect(qreal top, qreal height) const;
     void TrackSelection();
     bool CanColour() const;
 
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
+    // Notes the painted runs of the last pass by line (LineRuns).
+    void NoteLineRuns();
+    // After a pass from the caret's line: repaints the lines below it whose runs differ from
+    // what the pass before painted there (a typed comment marker recolours the lines after it).
+    void RepaintLinesWithNewRuns(int caretLine);
+    // Repaints the gutter when the line numbers it shows have changed.
+    void UpdateGutter();
     int VisibleLineOf(int offset) const;
     void RunColourPass(bool fromCaretLine);
     // Paints the runs of the lines that reach into the dirty rectangle.
@@ -206,6 +215,16 @@ private:
     TColourPassInfo PassInfo;
     std::vector<TVisibleLine> VisibleLines;
     std::vector<TKeyDescr> KeptRuns; // runs above the scan of a pass from the caret's line
+    // The runs painted by the last pass and the one before, each with its line and with
+    // offsets from the line's start.
+    struct TLineRun
+    {
+        int Line = 0;
+        TKeyDescr Run;
+    };
+    std::vector<TLineRun> LineRuns;
+    std::vector<TLineRun> PreviousLineRuns;
+    QList<TGutterLabel> GutterShown; // the line numbers as last painted
     QString ScanText;
     bool PendingCaretPass = false;
     bool PendingFullPass = false;

@@ -168,6 +168,73 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End};
 }
 
+void TColorMemo::NoteLineRuns()
+{
+    LineRuns.clear();
+    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &Pass.Runs()};
+    for (const std::vector<TKeyDescr> *runs : lists) {
+        for (const TKeyDescr &run : *runs) {
+            const int index = VisibleLineOf(run.Start);
+            if (index < 0)
+                continue;
+            const TVisibleLine &line = VisibleLines[size_t(index)];
+            TLineRun lineRun{line.Block.blockNumber(), run};
+            lineRun.Run.Start -= line.Offset;
+            lineRun.Run.End -= line.Offset;
+            LineRuns.push_back(lineRun);
+        }
+    }
+    std::stable_sort(LineRuns.begin(), LineRuns.end(), [](const TLineRun &a, const TLineRun &b) {
+        return a.Line < b.Line;
+    });
+}
+
+namespace {
+
+bool SameRun(const TKeyDescr &a, const TKeyDescr &b)
+{
+    return a.Start == b.Start && a.End == b.End && a.Color == b.Color && a.Brush == b.Brush
+           && a.Priority == b.Priority && a.Keyword == b.Keyword && a.Style == b.Style;
+}
+
+} // namespace
+
+void TColorMemo::RepaintLinesWithNewRuns(int caretLine)
+{
+    const auto runsOf = [](const std::vector<TLineRun> &runs, size_t &at, int line) {
+        while (at < runs.size() && runs[at].Line < line)
+            ++at;
+        size_t end = at;
+        while (end < runs.size() && runs[end].Line == line)
+            ++end;
+        return std::make_pair(at, end);
+    };
+    size_t oldAt = 0;
+    size_t newAt = 0;
+    QRegion stale;
+    for (const TVisibleLine &line : VisibleLines) {
+        const int number = line.Block.blockNumber();
+        if (number <= caretLine)
+            continue;
+        const auto [oldBegin, oldEnd] = runsOf(PreviousLineRuns, oldAt, number);
+        const auto [newBegin, newEnd] = runsOf(LineRuns, newAt, number);
+        const bool same = std::equal(PreviousLineRuns.begin() + qsizetype(oldBegin),
+                                     PreviousLineRuns.begin() + qsizetype(oldEnd),
+                                     LineRuns.begin() + qsizetype(newBegin),
+                                     LineRuns.begin() + qsizetype(newEnd),
+                                     [](const TLineRun &a, const TLineRun &b) {
+                                         return SameRun(a.Run, b.Run);
+                                     });
+        if (!same)
+            stale += RowsRect(line.Top, blockBoundingRect(line.Block).height());
+    }
+    // A repaint asked for inside a paint would be lost with it; it is asked for after it.
+    if (!stale.isEmpty()) {
+        QMetaObject::invokeMethod(
+            this, [this, stale] { viewport()->update(stale); }, Qt::QueuedConnection);
+    }
+}
+
 void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
 {
     QPalette colours = palette();
@@ -306,6 +373,23 @@ QList<TGutterLabel> TColorMemo::GutterLabels() const
     return labels;
 }
 
+void TColorMemo::UpdateGutter()
+{
+    // Typing in a line, a blinking caret and most other repaints leave the numbers as they are.
+    QList<TGutterLabel> labels = GutterLabels();
+    const bool same = std::equal(labels.begin(),
+                                 labels.end(),
+                                 GutterShown.begin(),
+                                 GutterShown.end(),
+                                 [](const TGutterLabel &a, const TGutterLabel &b) {
+                                     return a.Text == b.Text && a.Rect == b.Rect;
+                                 });
+    if (same)
+        return;
+    GutterShown = std::move(labels);
+    GutterArea->update();
+}
+
 void TColorMemo::PaintGutter(QPainter &painter) const
 {
     const int size = GutterSettings.Size;
@@ -343,6 +427,10 @@ void TColorMemo::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     if (CanColour()) {
         RunColourPass(fromCaretLine);
+        LineRuns.swap(PreviousLineRuns);
+        NoteLineRuns();
+        if (fromCaretLine)
+            RepaintLinesWithNewRuns(textCursor().blockNumber());
         DrawRuns(painter, event->rect());
     }
     DrawDropCaret(painter);

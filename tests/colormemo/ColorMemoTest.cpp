@@ -217,6 +217,92 @@ TEST_F(ColorMemoTest, TypingOneCharacterColoursFromTheCaretLineEverythingElseFro
     EXPECT_FALSE(Memo.LastColourPass().FromCaretLine);
 }
 
+namespace {
+
+// Collects what a widget repaints.
+class TPaintRecorder : public QObject
+{
+public:
+    QRegion Painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            Painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(ColorMemoTest, TypedCharacterRepaintsItsLineAndTheLinesWhoseColoursItChanges)
+{
+    // The last line is the longest, so typing never widens the text.
+    SetText(QStringLiteral(
+        "<p>a</p>\r\n<!-\r\n<p>b</p>\r\n<p>c</p>\r\n-->\r\n<p>ein langer Absatz</p>"));
+    const auto rowsOf = [this](int line) {
+        QTextCursor cursor(Memo.document()->findBlockByNumber(line));
+        const QRect rect = Memo.cursorRect(cursor);
+        return QRect(0, rect.top(), Memo.viewport()->width(), rect.height());
+    };
+    TPaintRecorder recorder;
+    Memo.viewport()->installEventFilter(&recorder);
+
+    Edit.SetSelStart(4);
+    Settle();
+    recorder.Painted = QRegion();
+    QTest::keyClicks(&Memo, QStringLiteral("x"));
+    QApplication::processEvents();
+    EXPECT_FALSE(recorder.Painted.isEmpty());
+    EXPECT_TRUE(QRegion(rowsOf(0)).contains(recorder.Painted.boundingRect()))
+        << "painted " << recorder.Painted.boundingRect().top() << " to "
+        << recorder.Painted.boundingRect().bottom();
+
+    // "<!-" becomes a comment opener: the lines down to "-->" turn maroon as well.
+    for (int i = 0; i < Memo.ColorRules().Count(); ++i)
+        Memo.ColorRules()[i].SetEnabled(Memo.ColorRules()[i].Name() == "Kommentar");
+    Edit.SetSelStart(Edit.LineIndex(1) + 3);
+    Settle();
+    recorder.Painted = QRegion();
+    QTest::keyClicks(&Memo, QStringLiteral("-"));
+    // The lines below follow with the next paint.
+    for (int round = 0; round < 3; ++round)
+        QApplication::processEvents();
+    for (int line = 1; line <= 4; ++line)
+        EXPECT_EQ(recorder.Painted.intersected(rowsOf(line)), QRegion(rowsOf(line))) << line;
+    EXPECT_FALSE(recorder.Painted.intersects(rowsOf(5)));
+    const QImage image = Shot();
+    EXPECT_EQ(CountPixels(image, Cell(Edit.LineIndex(2) + 1), IsBlue), 0);
+    Memo.viewport()->removeEventFilter(&recorder);
+}
+
+TEST_F(ColorMemoTest, GutterIsRepaintedWhenItsNumbersChangeOnly)
+{
+    SetText(Lines(200));
+    TPaintRecorder recorder;
+    QWidget *gutter = Memo.findChild<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *child : Memo.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->geometry().width() == Memo.Gutter().Size)
+            gutter = child;
+    }
+    ASSERT_TRUE(gutter);
+    gutter->installEventFilter(&recorder);
+    Edit.SetSelStart(Edit.LineIndex(2) + 3);
+    Settle();
+    QApplication::processEvents();
+    recorder.Painted = QRegion();
+    QTest::keyClicks(&Memo, QStringLiteral("abc"));
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.Painted.isEmpty());
+
+    Memo.verticalScrollBar()->setValue(50);
+    QApplication::processEvents();
+    EXPECT_FALSE(recorder.Painted.isEmpty());
+    EXPECT_EQ(Memo.GutterLabels().first().Text, QStringLiteral("51"));
+    gutter->removeEventFilter(&recorder);
+}
+
 TEST_F(ColorMemoTest, SelectionScrollingAndShiftReleaseRecolourAllVisibleLines)
 {
     SetText(Lines(100));
