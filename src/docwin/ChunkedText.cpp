@@ -19,6 +19,50 @@ constexpr qsizetype PieceOverhead = 32;
 
 } // namespace
 
+TChunkedText::TPiece::TPiece(QStringView text)
+    : IsWide(!QtPrivate::isLatin1(text))
+{
+    if (IsWide)
+        Wide = text.toString();
+    else
+        Narrow = text.toLatin1();
+}
+
+void TChunkedText::TPiece::AppendTo(QString &out, qsizetype from, qsizetype length) const
+{
+    if (IsWide)
+        out.append(QStringView(Wide).sliced(from, length));
+    else
+        out.append(QLatin1String(Narrow.constData() + from, length));
+}
+
+void TChunkedText::TPiece::Replace(qsizetype from, qsizetype length, QStringView text)
+{
+    const qsizetype edited = size() - length + text.size();
+    if (!IsWide && QtPrivate::isLatin1(text)) {
+        // Room for some more typing, but not the doubling a growing array would take.
+        if (Narrow.capacity() < edited)
+            Narrow.reserve(edited + SpareRoom);
+        Narrow.replace(from, length, text.toLatin1());
+        return;
+    }
+    if (!IsWide) {
+        Wide = QString::fromLatin1(Narrow);
+        Narrow = QByteArray();
+        IsWide = true;
+    }
+    if (Wide.capacity() < edited)
+        Wide.reserve(edited + SpareRoom);
+    Wide.replace(from, length, text.data(), text.size());
+}
+
+qsizetype TChunkedText::TPiece::MemoryBytes() const
+{
+    const qsizetype characters = IsWide ? Wide.capacity() * qsizetype(sizeof(QChar))
+                                        : Narrow.capacity();
+    return characters + PieceOverhead;
+}
+
 void TChunkedText::Assign(QStringView text)
 {
     Pieces = Split(text);
@@ -39,7 +83,7 @@ QString TChunkedText::Mid(qsizetype start, qsizetype length) const
     auto [i, offset] = Locate(start, pieceStart);
     while (length > 0) {
         const qsizetype take = std::min(length, Pieces[i].size() - offset);
-        result.append(QStringView(Pieces[i]).sliced(offset, take));
+        Pieces[i].AppendTo(result, offset, take);
         length -= take;
         offset = 0;
         ++i;
@@ -68,12 +112,9 @@ QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView tex
     // The usual case, a key press: the piece is edited where it is.
     const qsizetype editedSize = Pieces[first].size() - length + text.size();
     if (first == last && editedSize >= SmallestPiece && editedSize <= LargestPiece) {
-        QString removed = Pieces[first].mid(firstOffset, length);
-        QString &piece = Pieces[first];
-        // Room for some more typing, but not the doubling a growing string would take.
-        if (piece.capacity() < editedSize)
-            piece.reserve(editedSize + SpareRoom);
-        piece.replace(firstOffset, length, text.data(), text.size());
+        QString removed;
+        Pieces[first].AppendTo(removed, firstOffset, length);
+        Pieces[first].Replace(firstOffset, length, text);
         Total += text.size() - length;
         AddToIndex(first, text.size() - length);
         return removed;
@@ -84,24 +125,26 @@ QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView tex
     for (size_t i = first; i <= last; ++i) {
         const qsizetype from = i == first ? firstOffset : 0;
         const qsizetype to = i == last ? lastOffset : Pieces[i].size();
-        removed.append(QStringView(Pieces[i]).sliced(from, to - from));
+        Pieces[i].AppendTo(removed, from, to - from);
     }
 
     QString combined;
     combined.reserve(firstOffset + text.size() + Pieces[last].size() - lastOffset);
-    combined.append(QStringView(Pieces[first]).first(firstOffset));
+    Pieces[first].AppendTo(combined, 0, firstOffset);
     combined.append(text);
-    combined.append(QStringView(Pieces[last]).sliced(lastOffset));
+    Pieces[last].AppendTo(combined, lastOffset, Pieces[last].size() - lastOffset);
     // Keep pieces from crumbling into many small ones after deletions.
     size_t eraseFrom = first;
     if (combined.size() < SmallestPiece && last + 1 < Pieces.size()) {
-        combined.append(Pieces[last + 1]);
         ++last;
+        Pieces[last].AppendTo(combined, 0, Pieces[last].size());
     } else if (combined.size() < SmallestPiece && first > 0) {
-        combined.prepend(Pieces[first - 1]);
         --eraseFrom;
+        QString joined;
+        Pieces[eraseFrom].AppendTo(joined, 0, Pieces[eraseFrom].size());
+        combined = joined + combined;
     }
-    std::vector<QString> replacement = Split(combined);
+    std::vector<TPiece> replacement = Split(combined);
     Pieces.erase(Pieces.begin() + qsizetype(eraseFrom), Pieces.begin() + qsizetype(last) + 1);
     Pieces.insert(Pieces.begin() + qsizetype(eraseFrom),
                   std::make_move_iterator(replacement.begin()),
@@ -115,17 +158,17 @@ QString TChunkedText::ToString() const
 {
     QString result;
     result.reserve(Total);
-    for (const QString &piece : Pieces)
-        result.append(piece);
+    for (const TPiece &piece : Pieces)
+        piece.AppendTo(result, 0, piece.size());
     return result;
 }
 
 qsizetype TChunkedText::MemoryBytes() const
 {
-    qsizetype bytes = qsizetype(sizeof(*this) + Pieces.capacity() * sizeof(QString)
+    qsizetype bytes = qsizetype(sizeof(*this) + Pieces.capacity() * sizeof(TPiece)
                                 + Index.capacity() * sizeof(qsizetype));
-    for (const QString &piece : Pieces)
-        bytes += piece.capacity() * qsizetype(sizeof(QChar)) + PieceOverhead;
+    for (const TPiece &piece : Pieces)
+        bytes += piece.MemoryBytes();
     return bytes;
 }
 
@@ -167,13 +210,13 @@ void TChunkedText::AddToIndex(size_t piece, qsizetype delta)
         Index[i] += delta;
 }
 
-std::vector<QString> TChunkedText::Split(QStringView text)
+std::vector<TChunkedText::TPiece> TChunkedText::Split(QStringView text)
 {
-    std::vector<QString> pieces;
+    std::vector<TPiece> pieces;
     if (text.isEmpty())
         return pieces;
     if (text.size() <= LargestPiece) {
-        pieces.emplace_back(text.toString());
+        pieces.emplace_back(text);
         return pieces;
     }
     // Pieces of nearly equal size, so that no small remainder is left at the end.
@@ -182,7 +225,7 @@ std::vector<QString> TChunkedText::Split(QStringView text)
     qsizetype from = 0;
     for (qsizetype i = 0; i < count; ++i) {
         const qsizetype to = text.size() * (i + 1) / count;
-        pieces.emplace_back(text.sliced(from, to - from).toString());
+        pieces.emplace_back(text.sliced(from, to - from));
         from = to;
     }
     return pieces;

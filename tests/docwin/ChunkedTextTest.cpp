@@ -36,3 +36,32 @@ TEST(ChunkedText, ReplacementsAgreeWithAPlainString)
     EXPECT_EQ(chunked.Mid(-5, 3), plain.left(0));
     EXPECT_EQ(chunked.Mid(plain.size() - 2, 10), plain.right(2));
 }
+
+TEST(ChunkedText, AnsiTextTakesOneBytePerCharacterAndOnlyPiecesWithWiderCharactersWiden)
+{
+    QString plain;
+    for (int i = 0; i < 200000; ++i)
+        plain += i % 50 == 0 ? QChar(u'\u00E4') : QChar(u'a' + i % 26);
+    TChunkedText chunked;
+    chunked.Assign(plain);
+    EXPECT_LT(chunked.MemoryBytes(), plain.size() * 6 / 5);
+
+    // A euro sign widens the piece it goes into; edits around it keep both kinds apart.
+    QRandomGenerator random(17);
+    const QString inserts[] = {QStringLiteral("\u20AC"),
+                               QStringLiteral("x"),
+                               QStringLiteral("\u00DF\u00FC"),
+                               QString(6000, u'\u2013'),
+                               QString()};
+    for (int step = 0; step < 400; ++step) {
+        const qsizetype start = random.bounded(int(plain.size()) + 1);
+        const qsizetype length = std::min<qsizetype>(plain.size() - start, random.bounded(3));
+        const QString &insert = inserts[step % 5];
+        ASSERT_EQ(chunked.Replace(start, length, insert), plain.mid(start, length));
+        plain.replace(start, length, insert);
+        ASSERT_EQ(chunked.Mid(start - 10, 30),
+                  plain.mid(std::max<qsizetype>(0, start - 10), start < 10 ? start + 20 : 30));
+    }
+    EXPECT_EQ(chunked.ToString(), plain);
+    EXPECT_LT(chunked.MemoryBytes(), plain.size() * 2);
+}
