@@ -5,6 +5,9 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 TSplitFileName SplitFileName(const QString &path)
 {
@@ -31,10 +34,19 @@ QString AddBackslash(const QString &path)
 
 bool IsReadOnlyFile(const QString &fileName)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists())
+    // The system decides (effective user, groups, access lists, read-only mounts), following
+    // symbolic links to the file that a save writes.
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat info = {};
+    if (::stat(path.constData(), &info) != 0)
         return false;
-    return !(info.permissions() & QFileDevice::WriteOwner);
+    if ((info.st_mode & 0222) == 0)
+        return true;
+    if (::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0)
+        return true;
+    const QByteArray folder = QFile::encodeName(
+        QFileInfo(QFileInfo(fileName).canonicalFilePath()).absolutePath());
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0;
 }
 
 bool ForceDeleteFile(const QString &fileName)
@@ -48,19 +60,6 @@ QString BackupFileName(const QString &fileName)
 {
     const TSplitFileName parts = SplitFileName(fileName);
     return parts.Dir + parts.Base + ".~" + parts.Ext.mid(1);
-}
-
-void MakeBackup(const QString &fileName)
-{
-    if (!QFileInfo(fileName).isFile())
-        return;
-    QFile file(fileName);
-    if (IsReadOnlyFile(fileName))
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-    const QString backup = BackupFileName(fileName);
-    if (QFileInfo::exists(backup))
-        ForceDeleteFile(backup);
-    file.rename(backup);
 }
 
 int64_t FileSize64(const QString &fileName)

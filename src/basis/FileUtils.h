@@ -18,14 +18,14 @@ inline constexpr QChar PathSeparator = '/';
 TSplitFileName SplitFileName(const QString &path);
 // Appends the separator unless the path already ends with one.
 QString AddBackslash(const QString &path);
-// True when the file exists and cannot be written by its owner.
+// True when the file exists and a save may not replace it: it carries no write permission for
+// anybody (the read-only attribute), this user may not write it, or this user may not change
+// its folder (where a save puts the new file and the backup).
 bool IsReadOnlyFile(const QString &fileName);
 // Makes the file writable, then deletes it; true when it is gone.
 bool ForceDeleteFile(const QString &fileName);
 // The backup name of a file: its extension replaced by ".~" + the old extension.
 QString BackupFileName(const QString &fileName);
-// Renames an existing file to its backup name, replacing an older backup. Failures are silent.
-void MakeBackup(const QString &fileName);
 // Size in bytes of a regular, non-hidden file; -1 when there is none.
 int64_t FileSize64(const QString &fileName);
 // Reads a 32-bit integer as the line-number prompts do. Empty text: false, value unchanged.

@@ -1,59 +1,19 @@
 #include "TextFile.h"
 
 #include "CodePage.h"
+#include "UnicodeCodec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
 namespace {
 
-bool HasHighByte(QByteArrayView bytes)
-{
-    for (const char byte : bytes) {
-        if (static_cast<unsigned char>(byte) >= 0x80)
-            return true;
-    }
-    return false;
-}
-
-// Length of the UTF-8 sequence that starts with this byte, 0 when no sequence starts so.
-int SequenceLength(unsigned char lead)
-{
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
-// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
-// U+10FFFF). Stops at the first fault, so an ANSI file is told apart at its first umlaut.
-bool IsValidUtf8(QByteArrayView bytes)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const unsigned char *end = p + bytes.size();
-    while (p < end) {
-        const int length = SequenceLength(*p);
-        if (length == 0 || end - p < length)
-            return false;
-        for (int i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
-        if ((p[0] == 0xE0 && p[1] < 0xA0) || (p[0] == 0xED && p[1] > 0x9F)
-            || (p[0] == 0xF0 && p[1] < 0x90) || (p[0] == 0xF4 && p[1] > 0x8F))
-            return false;
-        p += length;
-    }
-    return true;
-}
+// Invalid bytes that show at once that a text is no UTF-8 (see ScanUtf8).
+constexpr qsizetype ClearlyNoUtf8 = 64;
+// How much of a file the binary test looks at.
+constexpr qsizetype BinarySample = 64 * 1024;
 
 // Whether every line break already is CR LF (and a CR never stands alone).
 bool OnlyCrLfBreaks(const QString &text)
@@ -105,19 +65,88 @@ QString ReadError(const QString &fileName, const QString &reason)
     return "Die Datei\r\n" + fileName + "\r\nkann nicht gelesen werden:\r\n" + reason;
 }
 
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+struct TByteOrderMark
+{
+    const char *Bytes;
+    int Size;
+    TTextEncoding Encoding;
+};
+
+// The UTF-32 LE mark comes first: it begins with the UTF-16 LE one.
+constexpr TByteOrderMark Marks[] = {
+    {"\xFF\xFE\x00\x00", 4, TTextEncoding::Utf32LE},
+    {"\x00\x00\xFE\xFF", 4, TTextEncoding::Utf32BE},
+    {"\xEF\xBB\xBF", 3, TTextEncoding::Utf8Bom},
+    {"\xFF\xFE", 2, TTextEncoding::Utf16LE},
+    {"\xFE\xFF", 2, TTextEncoding::Utf16BE},
+};
+
+// The text behind the byte order mark; UTF-8 without invalid bytes takes Qt's fast decoder.
+TCarriedText DecodeBody(QByteArrayView body, TTextEncoding encoding, qsizetype invalidUtf8)
+{
+    switch (encoding) {
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE:
+        return DecodeUtf16Carrying(body, encoding == TTextEncoding::Utf16BE);
+    case TTextEncoding::Utf32LE:
+    case TTextEncoding::Utf32BE:
+        return DecodeUtf32Carrying(body, encoding == TTextEncoding::Utf32BE);
+    default:
+        break;
+    }
+    if (invalidUtf8 == 0)
+        return TCarriedText{QString::fromUtf8(body), 0, false};
+    return DecodeUtf8Carrying(body);
+}
+
+// Reads the bytes as one of the Unicode encodings when a byte order mark names it or when they
+// are UTF-8 with at most a few invalid bytes; false when they are to be read as ANSI.
+bool DecodeUnicode(const QByteArray &bytes, QString &raw, TDecodedText &decoded)
+{
+    const QByteArrayView view(bytes);
+    TTextEncoding encoding = TTextEncoding::Ansi;
+    QByteArrayView body = view;
+    for (const TByteOrderMark &mark : Marks) {
+        if (view.startsWith(QByteArrayView(mark.Bytes, mark.Size))) {
+            encoding = mark.Encoding;
+            body = view.sliced(mark.Size);
+            break;
+        }
+    }
+    qsizetype invalid = 0;
+    if (encoding == TTextEncoding::Utf8Bom) {
+        invalid = ScanUtf8(body, body.size()).Invalid;
+    } else if (encoding == TTextEncoding::Ansi) {
+        if (LooksBinary(view))
+            return false;
+        const TUtf8Scan scan = ScanUtf8(view, ClearlyNoUtf8);
+        if (scan.MultiByte == 0 || 2 * scan.Invalid > scan.MultiByte)
+            return false;
+        encoding = TTextEncoding::Utf8;
+        invalid = scan.Invalid;
+    }
+    TCarriedText text = DecodeBody(body, encoding, invalid);
+    if (text.Carried > 0 && text.Ambiguous)
+        return false;
+    raw = std::move(text.Text);
+    decoded.Format.Encoding = encoding;
+    decoded.Format.CarriesBytes = text.Carried > 0;
+    decoded.CarriedBytes = text.Carried;
+    return true;
+}
+
 } // namespace
 
 TDecodedText DecodeText(const QByteArray &bytes)
 {
     TDecodedText decoded;
-    const QByteArrayView view(bytes);
-    const bool bom = view.startsWith("\xEF\xBB\xBF");
-    const QByteArrayView body = bom ? view.sliced(3) : view;
     QString raw;
-    if ((bom || HasHighByte(body)) && IsValidUtf8(body)) {
-        decoded.Format.Encoding = bom ? TTextEncoding::Utf8Bom : TTextEncoding::Utf8;
-        raw = QString::fromUtf8(body);
-    } else {
+    if (!DecodeUnicode(bytes, raw, decoded)) {
+        decoded.Format = TTextFormat();
+        decoded.CarriedBytes = 0;
+        decoded.LooksBinary = LooksBinary(bytes);
         raw = AnsiToUnicode(bytes);
     }
     decoded.Text = NormalizeLineBreaks(std::move(raw), decoded.Format.LineBreaks);
@@ -129,50 +158,85 @@ QByteArray EncodeText(const QString &text, const TTextFormat &format, bool *loss
     QString stored = text;
     if (format.LineBreaks == TLineBreakStyle::Lf)
         stored.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (lossless)
+        *lossless = true;
+    const bool carries = format.CarriesBytes;
     switch (format.Encoding) {
     case TTextEncoding::Utf8Bom:
-        if (lossless)
-            *lossless = true;
-        return "\xEF\xBB\xBF" + stored.toUtf8();
+        return Utf8Bom + EncodeUtf8Carrying(stored, carries);
     case TTextEncoding::Utf8:
-        if (lossless)
-            *lossless = true;
-        return stored.toUtf8();
+        return EncodeUtf8Carrying(stored, carries);
+    case TTextEncoding::Utf16LE:
+    case TTextEncoding::Utf16BE: {
+        const bool bigEndian = format.Encoding == TTextEncoding::Utf16BE;
+        return EncodeUtf16Carrying(QStringView(u"\uFEFF"), bigEndian, false)
+               + EncodeUtf16Carrying(stored, bigEndian, carries);
+    }
+    case TTextEncoding::Utf32LE:
+    case TTextEncoding::Utf32BE: {
+        const bool bigEndian = format.Encoding == TTextEncoding::Utf32BE;
+        return EncodeUtf32Carrying(QStringView(u"\uFEFF"), bigEndian, false)
+               + EncodeUtf32Carrying(stored, bigEndian, carries);
+    }
     case TTextEncoding::Ansi:
         break;
     }
     return UnicodeToAnsi(stored, lossless);
 }
 
-TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize)
+bool LooksBinary(QByteArrayView bytes)
 {
-    TTextReadResult result;
+    const QByteArrayView sample = bytes.first(std::min(bytes.size(), BinarySample));
+    qsizetype controls = 0;
+    for (const char byte : sample) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b == 0)
+            return true;
+        // Tab, line feed, vertical tab, form feed, carriage return, the old end-of-file mark
+        // and escape occur in texts.
+        if (b < 0x20 && !(b >= 0x09 && b <= 0x0D) && b != 0x1A && b != 0x1B)
+            ++controls;
+    }
+    return controls * 10 > sample.size();
+}
+
+bool ReadFileBytes(const QString &fileName, QByteArray &bytes, QString &error, qint64 maxSize)
+{
     const QFileInfo info(fileName);
     if (info.isDir()) {
-        result.Error = "\"" + fileName + "\" ist ein Verzeichnis und keine Datei.";
-        return result;
+        error = "\"" + fileName + "\" ist ein Verzeichnis und keine Datei.";
+        return false;
     }
     if (info.exists() && !info.isFile()) {
-        result.Error = "\"" + fileName + "\" ist keine normale Datei.";
-        return result;
+        error = "\"" + fileName + "\" ist keine normale Datei.";
+        return false;
     }
     if (info.size() > maxSize) {
-        result.Error = "Die Datei\r\n" + fileName + "\r\nist zu groß ("
-                       + QString::number(info.size() / (1024 * 1024)) + " MB). Höchstens "
-                       + QString::number(maxSize / (1024 * 1024)) + " MB können bearbeitet werden.";
-        return result;
+        error = "Die Datei\r\n" + fileName + "\r\nist zu groß ("
+                + QString::number(info.size() / (1024 * 1024)) + " MB). Höchstens "
+                + QString::number(maxSize / (1024 * 1024)) + " MB können bearbeitet werden.";
+        return false;
     }
     QFile file(fileName);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        result.Error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
-        return result;
+        error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
+        return false;
     }
-    const QByteArray bytes = file.readAll();
+    bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.Error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
-        return result;
+        error = ReadError(fileName, FileErrorReason(errno, file.errorString()));
+        return false;
     }
+    return true;
+}
+
+TTextReadResult ReadTextFile(const QString &fileName, qint64 maxSize)
+{
+    TTextReadResult result;
+    QByteArray bytes;
+    if (!ReadFileBytes(fileName, bytes, result.Error, maxSize))
+        return result;
     TDecodedText decoded = DecodeText(bytes);
     result.Ok = true;
     result.Text = std::move(decoded.Text);
@@ -208,18 +272,4 @@ QString FileErrorReason(int errorNumber, const QString &fallback)
     default:
         return fallback;
     }
-}
-
-QString WriteFileAtomically(const QString &fileName, const QByteArray &bytes)
-{
-    QSaveFile file(fileName);
-    // In a folder where no temporary file can be made, write the file in place rather than
-    // not at all.
-    file.setDirectWriteFallback(true);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return QString();
-    const QString reason = FileErrorReason(errno, file.errorString());
-    file.cancelWriting();
-    return "Die Datei\r\n" + fileName + "\r\nkann nicht gespeichert werden:\r\n" + reason;
 }

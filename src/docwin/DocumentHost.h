@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SaveResult.h"
+
 #include <QString>
 
 class TEditControl;
@@ -31,7 +33,8 @@ public:
     virtual void OpenCommand() = 0;
     virtual void OpenFile(const QString &fileName) = 0;
     virtual void OpenRecentFile(int slot) = 0;
-    virtual void SaveAllDocuments() = 0;
+    // Saves every document window once; the first failure (else a cancellation) is the result.
+    virtual TSaveResult SaveAllDocuments() = 0;
     virtual void CloseAllDocuments() = 0;
     virtual void ExternalToolCommand(TExternalTool tool) = 0;
     // The editor font command; applies a confirmed font to every window.

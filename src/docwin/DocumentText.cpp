@@ -7,7 +7,65 @@ namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 
+// The end of a block that ends with the closer: behind it, or the end of the text.
+qsizetype BlockEnd(const QString &text, qsizetype from, QStringView closer)
+{
+    const qsizetype at = text.indexOf(closer, from, Qt::CaseInsensitive);
+    return at < 0 ? text.size() : at + closer.size();
+}
+
+// Whether an element of this name starts at `at` ("<script>", "<SCRIPT src=...").
+bool ElementStartsAt(const QString &text, qsizetype at, QStringView name)
+{
+    const qsizetype after = at + 1 + name.size();
+    if (after > text.size()
+        || QStringView(text).mid(at + 1, name.size()).compare(name, Qt::CaseInsensitive) != 0)
+        return false;
+    return after == text.size() || text[after].isSpace() || text[after] == '>'
+           || text[after] == '/';
+}
+
+// The end of the raw-text block that starts at `at`, or -1 when none starts there.
+qsizetype RawBlockEnd(const QString &text, qsizetype at)
+{
+    const QStringView rest = QStringView(text).mid(at);
+    if (rest.startsWith(u"<!--"))
+        return BlockEnd(text, at + 4, u"-->");
+    if (rest.startsWith(u"<?"))
+        return BlockEnd(text, at + 2, u"?>");
+    if (rest.startsWith(u"<%"))
+        return BlockEnd(text, at + 2, u"%>");
+    if (ElementStartsAt(text, at, u"script"))
+        return BlockEnd(text, at + 7, u"</script");
+    if (ElementStartsAt(text, at, u"style"))
+        return BlockEnd(text, at + 6, u"</style");
+    return -1;
+}
+
+bool HasNonAnsi(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return AnsiByte(c) < 0; });
+}
+
 } // namespace
+
+bool NonAnsiInsideRawText(const QString &text)
+{
+    if (AnsiCanEncode(text))
+        return false;
+    qsizetype at = 0;
+    while ((at = text.indexOf('<', at)) >= 0) {
+        const qsizetype end = RawBlockEnd(text, at);
+        if (end < 0) {
+            ++at;
+            continue;
+        }
+        if (HasNonAnsi(QStringView(text).mid(at, end - at)))
+            return true;
+        at = end;
+    }
+    return false;
+}
 
 QString NumericReferencesForNonAnsi(const QString &text)
 {
@@ -29,15 +87,19 @@ QString NumericReferencesForNonAnsi(const QString &text)
     return result;
 }
 
-QString HtmlFileText(const QString &text, TTextEncoding encoding)
+THtmlFileText HtmlFileText(const QString &text, TTextEncoding encoding)
 {
-    QString result = EncodeUmlauts(text);
-    if (encoding == TTextEncoding::Ansi)
-        result = NumericReferencesForNonAnsi(result);
+    THtmlFileText result;
+    result.Text = EncodeUmlauts(text);
+    if (encoding == TTextEncoding::Ansi) {
+        result.NeedsUtf8 = NonAnsiInsideRawText(result.Text);
+        if (!result.NeedsUtf8)
+            result.Text = NumericReferencesForNonAnsi(result.Text);
+    }
     // One line break ends the file; a text that already ends with one keeps it, so saving and
     // opening again does not add an empty line each time.
-    if (!result.endsWith(LineBreak))
-        result += LineBreak;
+    if (!result.Text.endsWith(LineBreak))
+        result.Text += LineBreak;
     return result;
 }
 

@@ -9,10 +9,22 @@
 // The name of a document that has no file yet.
 inline const QString NoName = QStringLiteral("noname");
 
-// The HTML window's file text: umlauts as character references outside the script blocks,
-// characters the file's code page cannot hold as numeric references, and a line break at the
-// end unless the text already ends with one.
-QString HtmlFileText(const QString &text, TTextEncoding encoding);
+// The HTML window's file text, and whether the page must be stored as UTF-8.
+struct THtmlFileText
+{
+    QString Text;
+    bool NeedsUtf8 = false;
+};
+
+// The HTML window's file text: umlauts as character references outside the script blocks, and
+// a line break at the end unless the text already ends with one. In an ANSI file, characters the
+// code page cannot hold become numeric references; where one of them stands inside a script or
+// style element, a PHP or ASP block or a comment (where a reference would not mean the
+// character) none is made and the page needs UTF-8 instead.
+THtmlFileText HtmlFileText(const QString &text, TTextEncoding encoding);
+// Whether a character that ANSI cannot hold stands inside a script or style element, a PHP or
+// ASP block or a comment.
+bool NonAnsiInsideRawText(const QString &text);
 // The CSS window's file text: every line ended by a line break (an empty text stays empty).
 QString CssFileText(const QString &text);
 // Characters that ANSI cannot hold as numeric character references ("&#8364;" style).

@@ -1,12 +1,15 @@
 #include "EditCommands.h"
 
 #include "CodePage.h"
+#include "FileUtils.h"
+#include "SafeFileWrite.h"
 #include "TextFile.h"
 #include "TextSpans.h"
 
 #include <QtGlobal>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace {
@@ -257,11 +260,13 @@ TFileDialogOptions BlockSaveDialogOptions()
     return options;
 }
 
-QString WriteBlockToFile(const TEditControl &editor, const QString &fileName)
+TSaveResult WriteBlockToFile(const TEditControl &editor, const QString &fileName, bool backup)
 {
+    if (IsReadOnlyFile(fileName))
+        return TSaveResult::Failed(SaveErrorMessage(fileName, EACCES, true));
     const QString block = editor.SelText();
     TTextFormat format;
     if (!AnsiCanEncode(block))
         format.Encoding = TTextEncoding::Utf8;
-    return WriteFileAtomically(fileName, EncodeText(block, format));
+    return WriteFileSafely(fileName, EncodeText(block, format), backup);
 }

@@ -2,6 +2,7 @@
 
 #include "EditControl.h"
 #include "Prompter.h"
+#include "SaveResult.h"
 
 #include <QString>
 
@@ -63,6 +64,6 @@ void TagsToLowerCase(TEditControl &editor);
 // The save dialog of "&Block als Datei &sichern".
 TFileDialogOptions BlockSaveDialogOptions();
 // Writes the selection to the file as plain text: ANSI, or UTF-8 when ANSI cannot hold every
-// character. Returns an empty text on success, else the German error message. The window copies
-// the selection to the clipboard as well.
-QString WriteBlockToFile(const TEditControl &editor, const QString &fileName);
+// character; an existing file is kept as its backup first when backup is set, and a read-only
+// one is not replaced. The window copies the selection to the clipboard as well.
+TSaveResult WriteBlockToFile(const TEditControl &editor, const QString &fileName, bool backup);

@@ -29,10 +29,10 @@ constexpr qsizetype LoadPieceSize = 2 * 1024 * 1024;
 
 } // namespace
 
-TFHTMLFrame::TFHTMLFrame(QWidget *parent)
+TFHTMLFrame::TFHTMLFrame(TDocKind kind, QWidget *parent)
     : QWidget(parent)
+    , Doc(kind)
 {
-    FileNameValue = "(noname)";
     // The timers are members and children at once, so they can be found by name.
     Timer1.setParent(this);
     TimerUndo.setParent(this);
@@ -106,15 +106,6 @@ bool TFHTMLFrame::IsModified() const
     return ActiveEditor().Modified();
 }
 
-void TFHTMLFrame::SetFileName(const QString &fileName)
-{
-    FileNameValue = fileName;
-    const TSplitFileName parts = SplitFileName(fileName);
-    FileDirValue = parts.Dir;
-    FileBaseValue = parts.Base;
-    FileExtValue = parts.Ext;
-}
-
 void TFHTMLFrame::ApplyEditorFont()
 {
     QFont font = EditorFontOfSettings();
@@ -129,31 +120,35 @@ void TFHTMLFrame::ApplyEditorFont()
     }
 }
 
+std::unique_ptr<QProgressDialog> TFHTMLFrame::LoadProgress(const QString &path)
+{
+    if (QFileInfo(path).size() <= LargeFileSize)
+        return nullptr;
+    auto progress = std::make_unique<QProgressDialog>("Datei wird gelesen ...",
+                                                      QString(),
+                                                      0,
+                                                      100,
+                                                      this);
+    progress->setObjectName("LoadProgress");
+    progress->setWindowTitle("Datei laden");
+    progress->setWindowModality(Qt::ApplicationModal);
+    progress->setMinimumDuration(0);
+    progress->setValue(0);
+    return progress;
+}
+
 bool TFHTMLFrame::LoadDocumentText(const QString &path,
                                    const std::function<QString(QString)> &prepare)
 {
-    std::unique_ptr<QProgressDialog> progress;
-    if (QFileInfo(path).size() > LargeFileSize) {
-        progress = std::make_unique<QProgressDialog>("Datei wird gelesen ...",
-                                                     QString(),
-                                                     0,
-                                                     100,
-                                                     this);
-        progress->setObjectName("LoadProgress");
-        progress->setWindowTitle("Datei laden");
-        progress->setWindowModality(Qt::ApplicationModal);
-        progress->setMinimumDuration(0);
-        progress->setValue(0);
-    }
+    std::unique_ptr<QProgressDialog> progress = LoadProgress(path);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    TTextReadResult result = ReadTextFile(path);
+    TDocumentLoad result = Doc.Load(path);
     QApplication::restoreOverrideCursor();
     if (!result.Ok) {
         progress.reset();
         ShowError("Fehler", result.Error);
         return false;
     }
-    Format = result.Format;
     if (progress) {
         progress->setLabelText("Datei wird umgewandelt ...");
         progress->setValue(10);
@@ -164,10 +159,18 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     if (WarnAboutLineBreakCharacters(path, text))
         text = LineBreakCharactersAsLineBreaks(std::move(text));
     PutTextIntoEditor(text, progress.get());
+    // What the editor made of the text (it may turn odd characters into others) is what a
+    // binary file is compared with when it is saved.
+    if (Doc.WantsLoadedText())
+        Doc.SetLoadedText(ActiveEditor().Text());
     ActiveEditor().SetSelStart(0);
     // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
     // dialog of a big file) rather than with the first key press.
     UndoRing.TakeUndoSnapshot(ActiveEditor(), text);
+    progress.reset();
+    if (!result.Note.isEmpty())
+        ShowNote("Hinweis", result.Note);
+    ShowFormatNote();
     return true;
 }
 
@@ -194,13 +197,58 @@ void TFHTMLFrame::FinishOpening()
     Timer1.start();
 }
 
-bool TFHTMLFrame::SavedUnderNewName()
+TSaveResult TFHTMLFrame::SaveDocument()
 {
-    if (!FileNameValue.isEmpty() && FileNameValue != NoName && !IsReadOnlyFile(FileNameValue))
-        return false;
-    ShowWindow();
-    SaveDocumentAs();
-    return true;
+    // A document without a file it may replace is saved under a new name.
+    if (Doc.NeedsNewName()) {
+        ShowWindow();
+        return SaveDocumentAs();
+    }
+    return ShowSaveResult(Doc.Save(EditorText()));
+}
+
+TSaveResult TFHTMLFrame::SaveUnderChosenName(const TFileDialogOptions &options)
+{
+    const TFileDialogResult chosen = Prompter().AskSaveFileName(options);
+    if (!chosen.Accepted())
+        return TSaveResult::Cancelled();
+    const QString path = Doc.SaveAsName(chosen.Files.first());
+    if (QFileInfo::exists(path)) {
+        const TSplitFileName parts = SplitFileName(path);
+        if (!AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext)))
+            return TSaveResult::Cancelled();
+    }
+    const TSaveResult result = ShowSaveResult(Doc.SaveAs(path, EditorText()));
+    if (result.IsSaved()) {
+        setWindowTitle(FileBase() + FileExt());
+        SetDocFileName(FileName());
+    }
+    return result;
+}
+
+TSaveResult TFHTMLFrame::ShowSaveResult(const TSaveResult &result)
+{
+    switch (result.Status()) {
+    case TSaveStatus::Saved:
+        MarkSaved();
+        if (DocumentHost())
+            DocumentHost()->SetStatusText(TStatusPanel::Note,
+                                          result.Note().isEmpty() ? Doc.StatusNote()
+                                                                  : result.Note());
+        break;
+    case TSaveStatus::Failed:
+        ShowError("Fehler", result.Reason());
+        break;
+    case TSaveStatus::Cancelled:
+        break;
+    }
+    return result;
+}
+
+void TFHTMLFrame::ShowFormatNote()
+{
+    if (DocumentHost())
+        DocumentHost()->SetStatusText(TStatusPanel::Note, Doc.StatusNote());
 }
 
 bool TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
@@ -238,30 +286,18 @@ void TFHTMLFrame::PutTextIntoEditor(const QString &text, QProgressDialog *progre
     }
 }
 
-bool TFHTMLFrame::WriteDocumentFile(const QString &path, const QByteArray &bytes)
-{
-    if (Settings().AutoSave)
-        MakeBackup(path);
-    const QString error = WriteFileAtomically(path, bytes);
-    if (!error.isEmpty()) {
-        ShowError("Fehler", error);
-        return false;
-    }
-    return true;
-}
-
 void TFHTMLFrame::ReloadCommand()
 {
     // The text about to be replaced goes into the undo ring first.
     TakeUndoSnapshot();
-    if (!LoadDocumentText(FileNameValue, [](QString text) { return TabsToThreeBlanks(text); }))
+    if (!LoadDocumentText(FileName(), [](QString text) { return TabsToThreeBlanks(text); }))
         return;
     MarkSaved();
 }
 
 void TFHTMLFrame::SetLoadedCaption()
 {
-    setWindowTitle(Settings().CaptionMitVollemNamen ? FileNameValue : FileBaseValue + FileExtValue);
+    setWindowTitle(Settings().CaptionMitVollemNamen ? FileName() : FileBase() + FileExt());
 }
 
 void TFHTMLFrame::MarkSaved()
@@ -290,19 +326,21 @@ void TFHTMLFrame::RefreshRecentFileMenu()
 void TFHTMLFrame::FormActivate()
 {
     if (DocumentHost())
-        DocumentHost()->NoteActiveDocument(this, FileNameValue, IsModified());
+        DocumentHost()->NoteActiveDocument(this, FileName(), IsModified());
+    ShowFormatNote();
     RefreshRecentFileMenu();
 }
 
 void TFHTMLFrame::HandleDocCommand(TDocCommand command)
 {
     switch (command) {
+    // A relayed save has no caller waiting for it: the window has shown a failure itself.
     case TDocCommand::DocSave:
     case TDocCommand::DocSaveQuiet:
-        SaveDocument();
+        static_cast<void>(SaveDocument());
         break;
     case TDocCommand::DocSaveAs:
-        SaveDocumentAs();
+        static_cast<void>(SaveDocumentAs());
         break;
     case TDocCommand::DocClose:
     case TDocCommand::DocCloseAlt1:
@@ -337,13 +375,15 @@ bool TFHTMLFrame::CloseQuery()
     bool allowed = true;
     if (IsModified()) {
         const TYesNoCancel answer = Prompter().AskYesNoCancel("Bestätigen",
-                                                              SaveChangesQuestion(FileNameValue));
+                                                              SaveChangesQuestion(FileName()));
+        // The window closes after Yes only when the text is on disk: a failed write or a
+        // cancelled save dialog keeps it open with its changes.
         if (answer == TYesNoCancel::Cancel)
             allowed = false;
-        else if (answer == TYesNoCancel::Yes && FileNameValue != NoName)
-            SaveDocument();
+        else if (answer == TYesNoCancel::Yes && FileName() != NoName)
+            allowed = SaveDocument().IsSaved();
         else if (answer == TYesNoCancel::Yes)
-            SaveDocumentAs();
+            allowed = SaveDocumentAs().IsSaved();
     }
     // The frame hears of every close query, also of a refused one.
     if (DocumentHost())

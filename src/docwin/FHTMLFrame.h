@@ -1,13 +1,14 @@
 #pragma once
 
 #include "DocCommand.h"
+#include "Document.h"
 #include "EditControl.h"
 #include "MenuBuilder.h"
 #include "Navigation.h"
 #include "RecentFileMenu.h"
+#include "SaveResult.h"
 #include "Search.h"
 #include "TextBuffer.h"
-#include "TextFile.h"
 #include "UndoRing.h"
 
 #include <QList>
@@ -16,6 +17,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QMenu;
 class QPlainTextEdit;
@@ -24,6 +26,7 @@ class QStackedWidget;
 class TColorMemo;
 class TFindDialog;
 class TPlainTextEditControl;
+struct TFileDialogOptions;
 
 // A menu of a document window with the group index by which it merges into the frame's bar.
 struct TMergedMenu
@@ -32,19 +35,15 @@ struct TMergedMenu
     int GroupIndex = 0;
 };
 
-// Kinds of document window, as the frame tells them apart; a window of no kind is skipped by
-// the frame's loops over its windows.
-enum class TDocKind { None = 0, Html = 1, Css = 2 };
-
 // The base of both document windows: the two editors (colour view and plain view) of which one
-// holds the document, the file name, loading and saving, the close query, activation, the status
-// line and the commands the frame relays.
+// holds the text, the document (file name, format, saving) that the window shows, the close
+// query, activation, the status line and the commands the frame relays.
 class TFHTMLFrame : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TFHTMLFrame(QWidget *parent = nullptr);
+    explicit TFHTMLFrame(TDocKind kind = TDocKind::Css, QWidget *parent = nullptr);
     ~TFHTMLFrame() override;
 
     TDocKind DocKind() const { return Kind; }
@@ -58,13 +57,15 @@ public:
     TColorMemo *MemoColor() const { return ColorMemo; }
     QPlainTextEdit *MemoSW() const { return PlainMemo; }
     bool IsColourView() const;
+    // The document the window shows: file name, format, reading and saving.
+    const TDocument &Document() const { return Doc; }
     // Full path of the file, or "noname".
-    const QString &FileName() const { return FileNameValue; }
-    const QString &FileDir() const { return FileDirValue; }
-    const QString &FileBase() const { return FileBaseValue; }
-    const QString &FileExt() const { return FileExtValue; }
+    const QString &FileName() const { return Doc.FileName(); }
+    const QString &FileDir() const { return Doc.FileDir(); }
+    const QString &FileBase() const { return Doc.FileBase(); }
+    const QString &FileExt() const { return Doc.FileExt(); }
     // How the file is stored (code page, line breaks); saving keeps it.
-    const TTextFormat &FileFormat() const { return Format; }
+    const TTextFormat &FileFormat() const { return Doc.Format(); }
     // Ten line marks, set and visited with the digit keys and the "&Ansicht" items.
     TJumpMarks JumpMarks;
     // The snapshot ring behind "&Rückgängig" and "Widerrufen".
@@ -72,17 +73,17 @@ public:
 
     // Switches between the colour editor (true) and the plain editor.
     virtual void SetColourView(bool colour) = 0;
-    // Saves under FileName, or asks for a name.
-    virtual void SaveDocument() = 0;
-    virtual void SaveDocumentAs() = 0;
+    // Saves under FileName, or asks for a name when the document has no file it may replace.
+    // A failure has been shown to the user when this returns; the document stays modified.
+    virtual TSaveResult SaveDocument();
+    // Asks for a name (and before replacing an existing file) and saves under it.
+    virtual TSaveResult SaveDocumentAs() = 0;
     // Takes over the undo settings for the window's snapshot timer.
     virtual void ApplyUndoTimer();
     // Gives both editors the editor font of the settings.
     virtual void ApplyEditorFont();
     // A command relayed by the frame's toolbar.
     virtual void HandleDocCommand(TDocCommand command);
-    // The window's own save command ("&Speichern...").
-    virtual void SaveCommand() { SaveDocument(); }
     // Asks about unsaved changes; false keeps the window open. Reports the closing to the
     // frame in every case.
     virtual bool CloseQuery();
@@ -122,7 +123,7 @@ protected:
     // tab); creates both editors with the given control settings.
     QStackedWidget *CreateEditors(void (*applySettings)(TColorMemo &));
     // FileName and its parts from a path; "noname" keeps empty parts.
-    void SetFileName(const QString &fileName);
+    void SetFileName(const QString &fileName) { Doc.SetFileName(fileName); }
     // Reads a file into the active editor: the text is first passed through prepare (the
     // window's conversion on loading), the caret goes to the start. Big files show a progress
     // dialog while they load. Shows the reason and returns false when the file cannot be read.
@@ -133,13 +134,13 @@ protected:
     void StartNoname();
     // The end of opening: recent items, the window shown, the start-up step started.
     void FinishOpening();
-    // A document without a writable file of its own is saved under a new name: shows the
-    // window, runs SaveDocumentAs and returns true; false when the file can be written.
-    bool SavedUnderNewName();
-    // Writes the file (backup first when the settings ask for it); shows the reason and keeps
-    // the document modified when it fails.
-    bool WriteDocumentFile(const QString &path, const QByteArray &bytes);
-    void SetFormat(const TTextFormat &format) { Format = format; }
+    // The common part of "Speichern &unter...": the save dialog with these options, the
+    // question before replacing an existing file, the save, and on success the new caption and
+    // DocFileName.
+    TSaveResult SaveUnderChosenName(const TFileDialogOptions &options);
+    // Shows what a save did: a failure in a message box, a success as the saved state and its
+    // note in the status bar.
+    TSaveResult ShowSaveResult(const TSaveResult &result);
     // The caption after loading: the full path or the name with extension, by the settings.
     void SetLoadedCaption();
     // Not modified, and the frame's "geändert" panel emptied.
@@ -185,11 +186,14 @@ private:
     std::vector<TMenuItem> EditMenuItems(bool html);
     std::vector<TMenuItem> HelpMenuItems(const char *infoItemName);
     void ToggleWordWrap();
+    // The progress dialog of a big file's loading; none for a small file.
+    std::unique_ptr<QProgressDialog> LoadProgress(const QString &path);
     void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
     // Tells of characters that the editor keeps only as line breaks; true when there are some.
     bool WarnAboutLineBreakCharacters(const QString &path, const QString &text);
     void BeforeCommand();
-    void SaveBlockAsFile();
+    TSaveResult SaveBlockAsFile();
+    void ShowFormatNote();
     void GoToLine();
     void FocusEditor();
     bool IsMenuShortcut(QKeyEvent *event) const;
@@ -197,11 +201,7 @@ private:
     TDocKind Kind = TDocKind::None;
     QString FileNameOfDoc;
     bool QueryDone = false;
-    QString FileNameValue;
-    QString FileDirValue;
-    QString FileBaseValue;
-    QString FileExtValue;
-    TTextFormat Format;
+    TDocument Doc;
     TColorMemo *ColorMemo = nullptr;
     QPlainTextEdit *PlainMemo = nullptr;
     TPlainTextEditControl *ColorControl = nullptr;

@@ -2,13 +2,18 @@
 // commands, conversions, going to a line, jump marks and search.
 #include "AppSettings.h"
 #include "ColorMemo.h"
+#include "DocumentMenus.h"
+#include "DocumentText.h"
 #include "EditCommandRouter.h"
 #include "EditCommands.h"
 #include "FHTMLFrame.h"
+#include "FileUtils.h"
 #include "FindDialog.h"
 #include "Navigation.h"
 #include "Prompter.h"
 
+#include <QAction>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -71,16 +76,23 @@ void TFHTMLFrame::Edit(const std::function<void(TEditControl &)> &command)
     ActiveEditor().SetModified(true);
 }
 
-void TFHTMLFrame::SaveBlockAsFile()
+TSaveResult TFHTMLFrame::SaveBlockAsFile()
 {
-    const TFileDialogResult result = Prompter().AskSaveFileName(BlockSaveDialogOptions());
-    if (!result.Accepted())
-        return;
+    const TFileDialogResult chosen = Prompter().AskSaveFileName(BlockSaveDialogOptions());
+    if (!chosen.Accepted())
+        return TSaveResult::Cancelled();
+    const QString path = chosen.Files.first();
+    if (QFileInfo::exists(path)) {
+        const TSplitFileName parts = SplitFileName(path);
+        if (!AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext)))
+            return TSaveResult::Cancelled();
+    }
     // The clipboard keeps the block afterwards, as the transfer left it.
     ActiveEditor().CopyToClipboard();
-    const QString error = WriteBlockToFile(ActiveEditor(), result.Files.first());
-    if (!error.isEmpty())
-        ShowError("Fehler", error);
+    const TSaveResult result = WriteBlockToFile(ActiveEditor(), path, Settings().AutoSave);
+    if (result.IsFailed())
+        ShowError("Fehler", result.Reason());
+    return result;
 }
 
 void TFHTMLFrame::GoToLine()

@@ -47,7 +47,7 @@ const QString HtmlMask = QStringLiteral("*.xhtml;*.html;*.htm");
 } // namespace
 
 TFMDITagra2::TFMDITagra2(QWidget *parent)
-    : TFHTMLFrame(parent)
+    : TFHTMLFrame(TDocKind::Html, parent)
 {
     setObjectName("FMDITagra2");
     Tabs = new QTabWidget(this);
@@ -113,8 +113,10 @@ bool TFMDITagra2::LoadFile(const QString &path)
 void TFMDITagra2::StartupStep()
 {
     TFHTMLFrame::StartupStep();
+    // A page that stays unnamed (dialog cancelled, or the reason of a failure shown) is saved
+    // later like any new page.
     if (NewWithStylesheet)
-        SaveDocumentAs();
+        static_cast<void>(SaveDocumentAs());
     NewWithStylesheet = false;
 }
 
@@ -128,16 +130,7 @@ void TFMDITagra2::EditorKeyUp(QKeyEvent *event)
     TFHTMLFrame::EditorKeyUp(event);
 }
 
-void TFMDITagra2::SaveDocument()
-{
-    if (SavedUnderNewName())
-        return;
-    const QString text = HtmlFileText(EditorText(), FileFormat().Encoding);
-    if (WriteDocumentFile(FileName(), EncodeText(text, FileFormat())))
-        MarkSaved();
-}
-
-void TFMDITagra2::SaveDocumentAs()
+TSaveResult TFMDITagra2::SaveDocumentAs()
 {
     TFileDialogOptions options;
     options.Title = "Datei speichern unter";
@@ -156,36 +149,20 @@ void TFMDITagra2::SaveDocumentAs()
         SaveMask = HtmlMask;
     }
     options.Filter = SaveFilter;
-    const TFileDialogResult result = Prompter().AskSaveFileName(options);
-    if (!result.Accepted())
-        return;
-    const QString chosen = result.Files.first();
-    if (QFileInfo::exists(chosen) && !ConfirmReplace(chosen))
-        return;
-    SetFileName(chosen);
-    if (FileExt().isEmpty())
-        SetFileName(chosen + ".html");
-    setWindowTitle(FileBase() + FileExt());
-    SaveDocument();
-    SetDocFileName(FileName());
-    if (NewWithStylesheet)
-        AttachStylesheet(chosen);
+    const TSaveResult result = SaveUnderChosenName(options);
+    if (result.IsSaved() && NewWithStylesheet)
+        return AttachStylesheet();
+    return result;
 }
 
-bool TFMDITagra2::ConfirmReplace(const QString &path)
+TSaveResult TFMDITagra2::AttachStylesheet()
 {
-    const TSplitFileName parts = SplitFileName(path);
-    return AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext));
-}
-
-void TFMDITagra2::AttachStylesheet(const QString &chosenPath)
-{
-    const TSplitFileName parts = SplitFileName(chosenPath);
-    const QString stylesheet = parts.Dir + parts.Base + ".css";
-    ActiveEditor().AppendLines(StylesheetPageLines(parts.Base + ".css"));
-    SaveDocument();
-    if (DocumentHost())
+    const QString stylesheet = FileDir() + FileBase() + ".css";
+    ActiveEditor().AppendLines(StylesheetPageLines(FileBase() + ".css"));
+    const TSaveResult result = SaveDocument();
+    if (result.IsSaved() && DocumentHost())
         DocumentHost()->OpenCompanionStylesheet(FileName(), stylesheet);
+    return result;
 }
 
 void TFMDITagra2::SetColourView(bool colour)
@@ -204,7 +181,11 @@ void TFMDITagra2::MainTabChange(int index)
 {
     if (index != 1)
         return;
-    SaveDocument();
+    // The browser shows the file on disk: after a failed or cancelled save the editor stays.
+    if (!SaveDocument().IsSaved()) {
+        Tabs->setCurrentIndex(0);
+        return;
+    }
     NavigateBrowser();
 }
 

@@ -20,8 +20,7 @@ public:
     // exists but cannot be read (the reason was shown).
     bool OpenDocument(const QString &fileName, bool isXhtml, bool newWithStylesheet, bool isPhp);
     bool LoadFile(const QString &path);
-    void SaveDocument() override;
-    void SaveDocumentAs() override;
+    TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
 
     // "&Browser": saves, shows the page in the browser tab. "Quellcode": back to the editor.
@@ -47,8 +46,9 @@ private:
     void MainTabChange(int index);
     void NavigateBrowser();
     void CreateBrowser();
-    bool ConfirmReplace(const QString &path);
-    void AttachStylesheet(const QString &chosenPath);
+    // Links the new page to its style sheet of the same name, saves it again and has the
+    // frame open the style sheet.
+    TSaveResult AttachStylesheet();
 
     QTabWidget *Tabs = nullptr;
     QWidget *TabSheet2 = nullptr;

@@ -26,7 +26,7 @@ const QString CssSaveFilter = QStringLiteral(
 } // namespace
 
 TFMDI_CSS2::TFMDI_CSS2(QWidget *parent)
-    : TFHTMLFrame(parent)
+    : TFHTMLFrame(TDocKind::Css, parent)
 {
     setObjectName("FMDI_CSS2");
     auto *layout = new QVBoxLayout(this);
@@ -59,7 +59,8 @@ bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
             setWindowTitle(fileName);
             ActiveEditor().AppendLines(CssBasicLines());
             ActiveEditor().SetSelStart(ActiveEditor().TextLength());
-            SaveDocument();
+            // A failure was shown; the new style sheet stays modified for a later save.
+            static_cast<void>(SaveDocument());
         } else {
             StartNoname();
         }
@@ -80,41 +81,14 @@ bool TFMDI_CSS2::LoadFile(const QString &path)
     return LoadFileWith(path, prepare);
 }
 
-void TFMDI_CSS2::SaveDocument()
-{
-    if (SavedUnderNewName())
-        return;
-    TTextFormat format = FileFormat();
-    const QString text = CssFileText(EditorText());
-    bool lossless = true;
-    QByteArray bytes = EncodeText(text, format, &lossless);
-    if (!lossless) {
-        // Characters that ANSI cannot hold are never dropped: the file becomes UTF-8.
-        format.Encoding = TTextEncoding::Utf8;
-        bytes = EncodeText(text, format);
-    }
-    if (!WriteDocumentFile(FileName(), bytes))
-        return;
-    SetFormat(format);
-    MarkSaved();
-    if (!lossless && DocumentHost())
-        DocumentHost()->SetStatusText(TStatusPanel::Note, "als UTF-8 gespeichert");
-}
-
-void TFMDI_CSS2::SaveDocumentAs()
+TSaveResult TFMDI_CSS2::SaveDocumentAs()
 {
     TFileDialogOptions options;
     options.Title = "Datei speichern unter";
     options.InitialDir = Settings().EditorPfad;
     options.FileName = FileName();
     options.Filter = CssSaveFilter;
-    const TFileDialogResult result = Prompter().AskSaveFileName(options);
-    if (!result.Accepted())
-        return;
-    SetFileName(result.Files.first());
-    setWindowTitle(FileBase() + FileExt());
-    SetDocFileName(FileName());
-    SaveDocument();
+    return SaveUnderChosenName(options);
 }
 
 void TFMDI_CSS2::SetColourView(bool colour)

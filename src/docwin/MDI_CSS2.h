@@ -16,8 +16,7 @@ public:
     // when the file exists but cannot be read (the reason was shown).
     bool OpenDocument(const QString &fileName, bool create);
     bool LoadFile(const QString &path);
-    void SaveDocument() override;
-    void SaveDocumentAs() override;
+    TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
     void HandleDocCommand(TDocCommand command) override;
     // Undo shows the ring's position in the caption.

@@ -326,8 +326,12 @@ void TFMain::SendDocCommand(TDocCommand command)
 
 void TFMain::BnSaveFileClick()
 {
-    SendDocCommand(TDocCommand::DocSave);
-    SaveAllDocuments();
+    // The active window first, then every other one; each is written once, so that its
+    // backup keeps the version before this save. Each window has shown its own failure.
+    QList<TFHTMLFrame *> windows = DocumentWindows();
+    if (ActiveDocument && windows.removeOne(ActiveDocument.data()))
+        windows.prepend(ActiveDocument.data());
+    static_cast<void>(SaveDocuments(windows));
 }
 
 void TFMain::NoteActiveDocument(TFHTMLFrame *window, const QString &, bool modified)

@@ -42,7 +42,7 @@ public:
     void OpenCommand() override;
     void OpenFile(const QString &fileName) override;
     void OpenRecentFile(int slot) override;
-    void SaveAllDocuments() override;
+    TSaveResult SaveAllDocuments() override;
     void CloseAllDocuments() override;
     void ExternalToolCommand(TExternalTool tool) override;
     // "&Schrift": the font dialog; a confirmed font goes to every window.
@@ -98,6 +98,8 @@ private:
     void ComposeMenuBar();
     void DeleteScratchFiles();
     bool ChildrenAllowClosing();
+    // Saves the windows in this order, each once.
+    TSaveResult SaveDocuments(const QList<TFHTMLFrame *> &windows);
     void BnSaveFileClick();
     TFHTMLFrame *CreateDocumentWindow(bool html);
     bool OpenDocumentInWindow(TFHTMLFrame *window, const QString &fileName, TOpenMode openMode);

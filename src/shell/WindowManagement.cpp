@@ -136,12 +136,23 @@ void TFMain::OpenCompanionStylesheet(const QString &, const QString &cssFileName
     ArrangeColumns();
 }
 
-void TFMain::SaveAllDocuments()
+TSaveResult TFMain::SaveAllDocuments()
 {
-    for (TFHTMLFrame *window : DocumentWindows()) {
-        if (window->DocKind() != TDocKind::None)
-            window->SaveCommand();
+    return SaveDocuments(DocumentWindows());
+}
+
+TSaveResult TFMain::SaveDocuments(const QList<TFHTMLFrame *> &windows)
+{
+    // Every window saves once and shows its own failure; the others are saved all the same.
+    TSaveResult outcome = TSaveResult::Saved();
+    for (TFHTMLFrame *window : windows) {
+        if (window->DocKind() == TDocKind::None)
+            continue;
+        const TSaveResult result = window->SaveDocument();
+        if (outcome.IsSaved() || (result.IsFailed() && !outcome.IsFailed()))
+            outcome = result.IsSaved() ? outcome : result;
     }
+    return outcome;
 }
 
 void TFMain::CloseAllDocuments()

@@ -2,6 +2,7 @@
 
 #include "HalfEven.h"
 #include "JpegCodec.h"
+#include "SafeFileWrite.h"
 #include "TextFile.h"
 
 #include <QBuffer>
@@ -139,7 +140,8 @@ QString SavePicture(const TPicture &picture, const QString &fileName)
     const QString error = EncodePicture(picture, data);
     if (!error.isEmpty())
         return error;
-    return WriteFileAtomically(fileName, data);
+    // An empty reason: the picture is on disk.
+    return WriteFileSafely(fileName, data, false).Reason();
 }
 
 TPictureSizeResult ResizedPictureSize(QSize size, int percent)

@@ -1,5 +1,7 @@
 #include "TextFile.h"
 
+#include "SafeFileWrite.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -96,14 +98,14 @@ TEST(TextFile, FailedWriteKeepsTheOldFileAndSaysWhy)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath("page.html");
-    ASSERT_TRUE(WriteFileAtomically(target, "old").isEmpty());
+    ASSERT_TRUE(WriteFileSafely(target, "old", false).IsSaved());
     EXPECT_EQ(
-        WriteFileAtomically(dir.filePath("missing/page.html"), "x"),
+        WriteFileSafely(dir.filePath("missing/page.html"), "x", false).Reason(),
         "Die Datei\r\n" + dir.filePath("missing/page.html")
             + "\r\nkann nicht gespeichert werden:\r\nDie Datei oder der Ordner existiert nicht.");
     // A directory in the way of the file cannot be replaced.
     QDir(dir.path()).mkdir("folder.html");
-    const QString error = WriteFileAtomically(dir.filePath("folder.html"), "new");
+    const QString error = WriteFileSafely(dir.filePath("folder.html"), "new", false).Reason();
     EXPECT_TRUE(error.startsWith("Die Datei")) << error.toStdString();
     QFile old(target);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -120,4 +122,113 @@ TEST(TextFile, MalformedUtf8SequencesAreReadAsAnsi)
         EXPECT_EQ(EncodeText(decoded.Text, decoded.Format), bytes);
     }
     EXPECT_EQ(DecodeText("\xF0\x9F\x98\x80").Format.Encoding, TTextEncoding::Utf8);
+}
+
+// Files that are opened and saved without an edit come back byte for byte, in their encoding.
+TEST(TextFile, UnicodeFilesRoundTripByteForByte)
+{
+    const struct
+    {
+        const char *Name;
+        QByteArray Bytes;
+        TTextEncoding Encoding;
+        qsizetype Carried;
+        const char16_t *Text;
+    } files[] = {
+        {"UTF-8 with one stray byte",
+         QByteArray("<p>caf\xC3\xA9 \x96 \xE2\x86\x92</p>\r\n"),
+         TTextEncoding::Utf8,
+         1,
+         u"<p>café \uF796 →</p>\r\n"},
+        {"UTF-8 with mark and a cut-off sequence",
+         QByteArray("\xEF\xBB\xBF\xC3\xA9\xE2\x86"),
+         TTextEncoding::Utf8Bom,
+         2,
+         u"é\uF7E2\uF786"},
+        {"UTF-16 LE",
+         QByteArray("\xFF\xFE<\0\x92!\r\0\n\0", 10),
+         TTextEncoding::Utf16LE,
+         0,
+         u"<→\r\n"},
+        {"UTF-16 BE with LF breaks",
+         QByteArray("\xFE\xFF\0a\0\n\0b", 8),
+         TTextEncoding::Utf16BE,
+         0,
+         u"a\r\nb"},
+        {"UTF-16 LE, odd last byte",
+         QByteArray("\xFF\xFE"
+                    "a\0b",
+                    5),
+         TTextEncoding::Utf16LE,
+         1,
+         u"a\uF762"},
+        {"UTF-16 LE, lone surrogate",
+         QByteArray("\xFF\xFE\x3D\xD8x\0", 6),
+         TTextEncoding::Utf16LE,
+         2,
+         u"\uF73D\uF7D8x"},
+        {"UTF-32 LE",
+         QByteArray("\xFF\xFE\0\0\x00\xF6\x01\0", 8),
+         TTextEncoding::Utf32LE,
+         0,
+         u"\U0001F600"},
+        {"UTF-32 BE, no character",
+         QByteArray("\0\0\xFE\xFF\0\x11\0\0", 8),
+         TTextEncoding::Utf32BE,
+         4,
+         u"\uF700\uF711\uF700\uF700"},
+    };
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.Name);
+        const TDecodedText decoded = DecodeText(file.Bytes);
+        EXPECT_EQ(decoded.Format.Encoding, file.Encoding);
+        EXPECT_EQ(decoded.CarriedBytes, file.Carried);
+        EXPECT_EQ(decoded.Text, QString::fromUtf16(file.Text));
+        EXPECT_FALSE(decoded.LooksBinary);
+        EXPECT_EQ(EncodeText(decoded.Text, decoded.Format), file.Bytes);
+    }
+}
+
+TEST(TextFile, OnlyAFewInvalidBytesKeepAFileUtf8)
+{
+    const struct
+    {
+        const char *Name;
+        QByteArray Bytes;
+        TTextEncoding Encoding;
+    } files[] = {
+        // One accidental pair among ANSI umlauts is no UTF-8 text.
+        {"ANSI with an accidental pair", "\xC3\xA4 und \xFC\xFC\xDF", TTextEncoding::Ansi},
+        {"two sequences, one stray byte", "\xC3\xA9\xC3\xA8 \xFF", TTextEncoding::Utf8},
+        // A file that holds a character of the carrier range itself cannot carry bytes.
+        {"carrier character and a stray byte",
+         "\xEF\x9C\x80\xC3\xA9\xC3\xA9 \xFF",
+         TTextEncoding::Ansi},
+    };
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.Name);
+        const TDecodedText decoded = DecodeText(file.Bytes);
+        EXPECT_EQ(decoded.Format.Encoding, file.Encoding);
+        EXPECT_EQ(EncodeText(decoded.Text, decoded.Format), file.Bytes);
+    }
+}
+
+TEST(TextFile, BinaryLookingBytesAreToldApart)
+{
+    const struct
+    {
+        QByteArray Bytes;
+        bool Binary;
+    } samples[] = {
+        {QByteArray("GIF89a\0\x01", 8), true},
+        {"\x01\x02\x03\x04 abc", true},
+        {"Tabs\tand\r\nform feeds\f, an escape \x1B[0m and ^Z\x1A", false},
+        {"", false},
+    };
+    for (const auto &sample : samples) {
+        EXPECT_EQ(LooksBinary(sample.Bytes), sample.Binary) << sample.Bytes.toHex().constData();
+        EXPECT_EQ(DecodeText(sample.Bytes).LooksBinary, sample.Binary);
+    }
+    // A UTF-16 file is full of NUL bytes but says what it is.
+    EXPECT_FALSE(DecodeText(QByteArray("\xFF\xFEh\0i\0", 6)).LooksBinary);
 }

@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 #include "ColorMemo.h"
 #include "DocumentText.h"
+#include "DocumentWindowFixture.h"
 #include "MDITagra2.h"
 #include "MDI_CSS2.h"
 #include "RecordingHost.h"
@@ -18,44 +19,8 @@
 
 namespace {
 
-class DocumentWindowTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        Settings() = TSettings();
-        Settings().EditorPfad = Dir.path() + "/";
-    }
-
-    QString Path(const QString &name) const { return Dir.filePath(name); }
-
-    QString Write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(Path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
-
-    QByteArray Read(const QString &name) const
-    {
-        QFile file(Path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    // Types text at the end of the active editor, as the user would.
-    static void Type(TFHTMLFrame &window, const QString &text)
-    {
-        window.ActiveEditor().SetSelStart(window.ActiveEditor().TextLength());
-        window.ActiveEditor().ReplaceSelection(text);
-        window.ActiveEditor().SetModified(true);
-    }
-
-    QTemporaryDir Dir;
-    TScriptedPrompter Prompter;
-    TPrompterScope Scope{Prompter};
-    TRecordingHost Host;
-};
+class DocumentWindowTest : public TDocumentWindowFixture
+{};
 
 } // namespace
 
@@ -66,7 +31,7 @@ TEST_F(DocumentWindowTest, HtmlSaveMakesBackupAndEncodesUmlautsOutsideScripts)
     ASSERT_TRUE(window.OpenDocument(page, false, false, false));
     window.ActiveEditor().SetText(QString::fromUtf8("<p>Grüße</p>\r\n<?php echo 'ä'; ?>\r\nÄ"));
     window.ActiveEditor().SetModified(true);
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
     EXPECT_EQ(Read("page.html"), "<p>Gr&#252;&#223;e</p>\r\n<?php echo '\xE4'; ?>\r\n&#196;\r\n");
     EXPECT_EQ(Read("page.~html"), "alt\r\n");
     EXPECT_FALSE(window.IsModified());
@@ -77,8 +42,8 @@ TEST_F(DocumentWindowTest, HtmlSaveAddsNoLineBreakToATextThatEndsWithOne)
     const QString page = Write("page.html", "<p>x</p>\r\n");
     TFMDITagra2 window;
     window.OpenDocument(page, false, false, false);
-    window.SaveDocument();
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
     EXPECT_EQ(Read("page.html"), "<p>x</p>\r\n");
 }
 
@@ -100,14 +65,14 @@ TEST_F(DocumentWindowTest, CharacterOutsideAnsiIsKeptAsReferenceOrUtf8)
     TFMDITagra2 html;
     html.OpenDocument(page, false, false, false);
     html.ActiveEditor().SetText(QString::fromUtf8("€ \u4E2D"));
-    html.SaveDocument();
+    EXPECT_TRUE(html.SaveDocument().IsSaved());
     EXPECT_EQ(Read("euro.html"), "\x80 &#20013;\r\n");
 
     const QString sheet = Write("s.css", "a {}\r\n");
     TFMDI_CSS2 css;
     css.OpenDocument(sheet, false);
     css.ActiveEditor().SetText(QString::fromUtf8("/* \u4E2D */"));
-    css.SaveDocument();
+    EXPECT_TRUE(css.SaveDocument().IsSaved());
     EXPECT_EQ(Read("s.css"), "/* \xE4\xB8\xAD */\r\n");
     EXPECT_EQ(Host.Status[TStatusPanel::Note], "als UTF-8 gespeichert");
 }
@@ -118,7 +83,7 @@ TEST_F(DocumentWindowTest, Utf8FileStaysUtf8)
     TFMDITagra2 window;
     window.OpenDocument(page, false, false, false);
     EXPECT_EQ(window.ActiveEditor().Text(), QString::fromUtf8("<p>–</p>\r\n"));
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
     EXPECT_EQ(Read("u.html"), "<p>\xE2\x80\x93</p>\n");
 }
 
@@ -130,7 +95,7 @@ TEST_F(DocumentWindowTest, SaveAsAnsweredNoLeavesDocumentUnsaved)
     Type(window, "neu");
     Prompter.AnswerSave(Path("exists.html"));
     Prompter.YesNoAnswers.push_back(false);
-    window.SaveDocumentAs();
+    EXPECT_EQ(window.SaveDocumentAs().Status(), TSaveStatus::Cancelled);
     EXPECT_EQ(Prompter.Texts("YesNo"),
               QStringList("Die Datei exists.htmlexistiert bereits.\r\nMöchten Sie sie ersetzen?"));
     EXPECT_EQ(Read("exists.html"), "other");
@@ -144,7 +109,7 @@ TEST_F(DocumentWindowTest, SaveAsWithoutExtensionAddsHtmlAndPhpProposesPhp)
     TFMDITagra2 plain;
     plain.OpenDocument(QString(), false, false, false);
     Prompter.AnswerSave(Path("seite"));
-    plain.SaveDocumentAs();
+    EXPECT_TRUE(plain.SaveDocumentAs().IsSaved());
     EXPECT_EQ(plain.FileName(), Path("seite.html"));
     EXPECT_EQ(plain.DocFileName(), Path("seite.html"));
     EXPECT_EQ(plain.windowTitle(), "seite.html");
@@ -152,7 +117,7 @@ TEST_F(DocumentWindowTest, SaveAsWithoutExtensionAddsHtmlAndPhpProposesPhp)
 
     TFMDITagra2 php;
     php.OpenDocument(QString(), false, false, true);
-    php.SaveDocumentAs(); // cancelled
+    EXPECT_EQ(php.SaveDocumentAs().Status(), TSaveStatus::Cancelled);
     EXPECT_EQ(Prompter.FileDialogs.back().DefaultExt, "php");
     EXPECT_TRUE(Prompter.FileDialogs.back().Filter.startsWith("PHP-Dateien (*.php)|*.php|"));
 }
@@ -178,7 +143,7 @@ TEST_F(DocumentWindowTest, ReadOnlyFileIsSentToSaveAs)
     TFMDITagra2 window;
     window.OpenDocument(page, false, false, false);
     Type(window, "y");
-    window.SaveDocument();
+    EXPECT_EQ(window.SaveDocument().Status(), TSaveStatus::Cancelled);
     EXPECT_EQ(Prompter.Count("Save"), 1);
     EXPECT_EQ(Read("ro.html"), "x\r\n");
     QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner);
@@ -193,8 +158,9 @@ TEST_F(DocumentWindowTest, CloseQueryAsksAndAlwaysReportsTheClosing)
     EXPECT_FALSE(window.CloseQuery());
     EXPECT_EQ(Host.ClosedNotes, 1) << "a refused close is reported too";
     EXPECT_EQ(Prompter.Texts("YesNoCancel").first(), "Möchten Sie die Änderungen speichern?");
-    EXPECT_TRUE(window.CloseQuery()) << "Yes with a cancelled save dialog still closes";
+    EXPECT_FALSE(window.CloseQuery()) << "Yes with a cancelled save dialog keeps the window";
     EXPECT_EQ(Prompter.Count("Save"), 1);
+    EXPECT_TRUE(window.IsModified());
     EXPECT_EQ(Host.ClosedNotes, 2);
 }
 
@@ -241,14 +207,14 @@ TEST_F(DocumentWindowTest, CssSaveKeepsLinesAndAddsNoEmptyLine)
     const QString sheet = Write("b.css", "a {}\r\nb {}");
     TFMDI_CSS2 window;
     window.OpenDocument(sheet, false);
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
     EXPECT_EQ(Read("b.css"), "a {}\r\nb {}\r\n");
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsSaved());
     EXPECT_EQ(Read("b.css"), "a {}\r\nb {}\r\n");
     EXPECT_EQ(Read("b.~css"), "a {}\r\nb {}\r\n");
 }
 
-TEST_F(DocumentWindowTest, CssCompanionIsWrittenAtOnceAndSaveAsNeverAsks)
+TEST_F(DocumentWindowTest, CssCompanionIsWrittenAtOnceAndSaveAsAsksBeforeReplacing)
 {
     TFMDI_CSS2 window;
     window.OpenDocument(Path("neu.css"), true);
@@ -258,8 +224,10 @@ TEST_F(DocumentWindowTest, CssCompanionIsWrittenAtOnceAndSaveAsNeverAsks)
               "}\r\n");
     Write("other", "old");
     Prompter.AnswerSave(Path("other"));
-    window.SaveDocumentAs();
-    EXPECT_EQ(Prompter.Count("YesNo"), 0);
+    Prompter.YesNoAnswers.push_back(true);
+    EXPECT_TRUE(window.SaveDocumentAs().IsSaved());
+    EXPECT_EQ(Prompter.Texts("YesNo"),
+              QStringList("Die Datei otherexistiert bereits.\r\nMöchten Sie sie ersetzen?"));
     EXPECT_EQ(window.FileName(), Path("other"));
     EXPECT_TRUE(Read("other").startsWith("body {"));
 }
@@ -272,7 +240,7 @@ TEST_F(DocumentWindowTest, FailedWriteKeepsTheDocumentModified)
     Type(window, "b");
     QFile::remove(sheet);
     QDir(Dir.path()).mkdir("c.css"); // a folder now stands where the file was
-    window.SaveDocument();
+    EXPECT_TRUE(window.SaveDocument().IsFailed());
     EXPECT_EQ(Prompter.Count("Error"), 1);
     EXPECT_TRUE(window.IsModified());
 }

@@ -188,7 +188,7 @@ TEST(BlockFile, SelectionIsWrittenAsPlainText)
 
     TTextBuffer editor = Selected(QString::fromUtf8("x Grüße\r\nab y"), 2, 9);
     const QString ansiFile = dir.filePath("block.txt");
-    EXPECT_EQ(WriteBlockToFile(editor, ansiFile), QString());
+    EXPECT_TRUE(WriteBlockToFile(editor, ansiFile, false).IsSaved());
     EXPECT_EQ(ReadAll(ansiFile),
               QByteArray("Gr\xFC\xDF"
                          "e\r\nab"));
@@ -197,8 +197,8 @@ TEST(BlockFile, SelectionIsWrittenAsPlainText)
     // A character that ANSI lacks: the block goes out as UTF-8 rather than lose it.
     editor = Selected(QString::fromUtf8("a → b"), 0, 5);
     const QString utf8File = dir.filePath("arrow.txt");
-    EXPECT_EQ(WriteBlockToFile(editor, utf8File), QString());
+    EXPECT_TRUE(WriteBlockToFile(editor, utf8File, false).IsSaved());
     EXPECT_EQ(ReadAll(utf8File), QByteArray("a \xE2\x86\x92 b"));
 
-    EXPECT_FALSE(WriteBlockToFile(editor, dir.filePath("missing/dir/x.txt")).isEmpty());
+    EXPECT_TRUE(WriteBlockToFile(editor, dir.filePath("missing/dir/x.txt"), false).IsFailed());
 }

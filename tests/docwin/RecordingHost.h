@@ -26,7 +26,7 @@ public:
     void OpenCommand() override {}
     void OpenFile(const QString &) override {}
     void OpenRecentFile(int) override {}
-    void SaveAllDocuments() override {}
+    TSaveResult SaveAllDocuments() override { return TSaveResult::Saved(); }
     void CloseAllDocuments() override {}
     void ExternalToolCommand(TExternalTool) override {}
     void FontCommand() override {}

@@ -149,9 +149,8 @@ TEST_F(FMainTest, RelayedCommandsReachTheLastActiveWindowOnly)
     EXPECT_EQ(second->Commands, QList<TDocCommand>({TDocCommand::DocCopy}));
 
     frame.findChild<QToolButton *>("BnSaveFile")->click();
-    EXPECT_EQ(second->Commands.last(), TDocCommand::DocSave);
     EXPECT_EQ(first->Saves, 1) << "save also saves every other window";
-    EXPECT_EQ(second->Saves, 1);
+    EXPECT_EQ(second->Saves, 1) << "the active window is saved once, not twice";
 
     second->CloseWithoutQuery();
     QCoreApplication::processEvents();

@@ -22,9 +22,12 @@ public:
     void ApplyUndoTimer() override {}
     void ApplyEditorFont() override {}
     void HandleDocCommand(TDocCommand command) override { Commands << command; }
-    void SaveCommand() override { ++Saves; }
-    void SaveDocument() override { ++Saves; }
-    void SaveDocumentAs() override {}
+    TSaveResult SaveDocument() override
+    {
+        ++Saves;
+        return SaveAnswer;
+    }
+    TSaveResult SaveDocumentAs() override { return TSaveResult::Cancelled(); }
     bool CloseQuery() override
     {
         ++Queries;
@@ -45,6 +48,7 @@ public:
     QList<bool> ColourViews;
     QList<TDocCommand> Commands;
     int Saves = 0;
+    TSaveResult SaveAnswer = TSaveResult::Saved();
     int Queries = 0;
     bool AllowClose = true;
     QMenu *File = nullptr;

@@ -1,5 +1,6 @@
 #include "AppSettings.h"
 #include "FMain.h"
+#include "FaultyFileWriter.h"
 #include "MDITagra2.h"
 #include "MDI_CSS2.h"
 #include "RecentFiles.h"
@@ -11,8 +12,11 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -40,6 +44,12 @@ protected:
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
         return file.fileName();
+    }
+
+    QByteArray ReadBack(const QString &name) const
+    {
+        QFile file(Dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     // "H" for an HTML window, "C" for a CSS window, in child order.
@@ -155,7 +165,7 @@ TEST_F(WindowManagementTest, SaveAllSavesEveryWindowAndCascadeRestoresChildren)
         window->ActiveEditor().SetText(window->ActiveEditor().Text() + "!");
         window->ActiveEditor().SetModified(true);
     }
-    Frame->SaveAllDocuments();
+    EXPECT_TRUE(Frame->SaveAllDocuments().IsSaved());
     QFile x(Dir.filePath("x.html"));
     x.open(QIODevice::ReadOnly);
     EXPECT_EQ(x.readAll(), "x!\r\n");
@@ -219,4 +229,45 @@ TEST_F(WindowManagementTest, CascadeKeepsTheSizeNewWindowsGet)
         EXPECT_EQ(subs[i]->size(), newSize) << i;
         EXPECT_EQ(subs[i]->pos(), QPoint(24 * i, 24 * i)) << i;
     }
+}
+
+TEST_F(WindowManagementTest, ToolbarSaveWritesEachWindowOnceSoTheBackupKeepsThePreviousText)
+{
+    Settings().AutoSave = true;
+    Frame->OpenFile(MakeFile("page.html", "v1\r\n"));
+    Frame->OpenFile(MakeFile("style.css", "a {}\r\n"));
+    for (TFHTMLFrame *window : Frame->DocumentWindows()) {
+        window->ActiveEditor().SetText("v2");
+        window->ActiveEditor().SetModified(true);
+        Frame->NoteActiveDocument(window, window->FileName(), true);
+    }
+    Frame->findChild<QToolButton *>("BnSaveFile")->click();
+    EXPECT_EQ(ReadBack("page.html"), "v2\r\n");
+    EXPECT_EQ(ReadBack("page.~html"), "v1\r\n");
+    EXPECT_EQ(ReadBack("style.css"), "v2\r\n");
+    EXPECT_EQ(ReadBack("style.~css"), "a {}\r\n") << "the active window is not written twice";
+}
+
+TEST_F(WindowManagementTest, QuittingAfterAFailedSaveKeepsTheProgramAndTheText)
+{
+    Frame->OpenFile(MakeFile("page.html", "alt\r\n"));
+    TFHTMLFrame *window = Frame->DocumentWindows().first();
+    window->ActiveEditor().SetText("neu");
+    window->ActiveEditor().SetModified(true);
+    TFaultyFileWriter writer;
+    writer.FailAt(TFileStep::Rename, EIO);
+    const TFileWriterScope scope(writer);
+    Prompter.YesNoCancelAnswers = {TYesNoCancel::Yes};
+    EXPECT_FALSE(Frame->close());
+    EXPECT_EQ(Frame->DocumentWindows().size(), 1);
+    EXPECT_TRUE(window->IsModified());
+    EXPECT_EQ(ReadBack("page.html"), "alt\r\n");
+    EXPECT_EQ(Prompter.Count("Error"), 1);
+
+    // Closing the window alone after the same failure keeps it as well.
+    Prompter.YesNoCancelAnswers = {TYesNoCancel::Yes};
+    writer.FailAt(TFileStep::Rename, EIO, 2);
+    window->parentWidget()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame->DocumentWindows().size(), 1);
 }

@@ -1,0 +1,160 @@
+#include "DocumentWindowFixture.h"
+#include "FaultyFileWriter.h"
+#include "MDITagra2.h"
+#include "MDI_CSS2.h"
+#include "QStringPrinter.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class DocumentSaveTest : public TDocumentWindowFixture
+{
+protected:
+    TFaultyFileWriter Writer;
+};
+
+} // namespace
+
+TEST_F(DocumentSaveTest, FailedSaveIsShownAndNothingClosesOnIt)
+{
+    const QString page = Write("page.html", "<p>alt</p>\r\n");
+    TFMDITagra2 window;
+    ASSERT_TRUE(window.OpenDocument(page, false, false, false));
+    Type(window, "<p>neu</p>");
+    Writer.FailAt(TFileStep::Write, ENOSPC, 1, 3);
+    Writer.FailAt(TFileStep::Write, ENOSPC, 2);
+    const TFileWriterScope scope(Writer);
+
+    const TSaveResult saved = window.SaveDocument();
+    ASSERT_TRUE(saved.IsFailed());
+    ASSERT_EQ(Prompter.Count("Error"), 1);
+    EXPECT_TRUE(
+        Prompter.Texts("Error")[0].contains("Auf dem Datenträger ist kein Platz mehr frei."));
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_EQ(Read("page.html"), "<p>alt</p>\r\n");
+    EXPECT_EQ(Read("page.~html"), "<missing>") << "no backup of a save that did not happen";
+
+    // "Ja" in the close question saves; when that fails the window stays with its changes.
+    Prompter.YesNoCancelAnswers = {TYesNoCancel::Yes, TYesNoCancel::No};
+    EXPECT_FALSE(window.CloseQuery());
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_EQ(Read("page.html"), "<p>alt</p>\r\n");
+    // "Nein" still discards.
+    EXPECT_TRUE(window.CloseQuery());
+}
+
+TEST_F(DocumentSaveTest, SaveAsWithoutExtensionAsksBeforeReplacingTheHtmlFile)
+{
+    Write("b.html", "anderes");
+    TFMDITagra2 window;
+    window.OpenDocument(QString(), false, false, false);
+    Type(window, "neu");
+    Prompter.AnswerSave(Path("b"));
+    Prompter.YesNoAnswers = {false};
+    EXPECT_EQ(window.SaveDocumentAs().Status(), TSaveStatus::Cancelled);
+    EXPECT_EQ(Prompter.Texts("YesNo"),
+              QStringList("Die Datei b.htmlexistiert bereits.\r\nMöchten Sie sie ersetzen?"));
+    EXPECT_EQ(Read("b.html"), "anderes");
+    EXPECT_EQ(window.FileName(), "noname");
+
+    Prompter.AnswerSave(Path("b"));
+    Prompter.YesNoAnswers = {true};
+    EXPECT_TRUE(window.SaveDocumentAs().IsSaved());
+    EXPECT_EQ(Read("b.html"), "neu\r\n");
+    EXPECT_EQ(Read("b.~html"), "anderes");
+    EXPECT_EQ(window.DocFileName(), Path("b.html"));
+}
+
+TEST_F(DocumentSaveTest, FailedSaveAsKeepsNameAndCaption)
+{
+    const QString sheet = Write("a.css", "a {}\r\n");
+    TFMDI_CSS2 window;
+    window.OpenDocument(sheet, false);
+    window.SetDocFileName(sheet);
+    const QString caption = window.windowTitle();
+    QDir(Dir.path()).mkdir("ordner");
+    Prompter.AnswerSave(Path("ordner"));
+    Prompter.YesNoAnswers = {true};
+    EXPECT_TRUE(window.SaveDocumentAs().IsFailed());
+    EXPECT_EQ(window.FileName(), sheet);
+    EXPECT_EQ(window.DocFileName(), sheet);
+    EXPECT_EQ(window.windowTitle(), caption);
+}
+
+TEST_F(DocumentSaveTest, BlockSaveAsksBeforeReplacingAndKeepsABackup)
+{
+    Write("block.txt", "alt");
+    TFMDI_CSS2 window;
+    window.OpenDocument(QString(), false);
+    window.ActiveEditor().SetText("a {} b {}");
+    window.ActiveEditor().SetSelStart(5);
+    window.ActiveEditor().SetSelLength(4);
+    QAction *item = window.findChild<QAction *>("MnBlockalsDateiSichern");
+
+    Prompter.AnswerSave(Path("block.txt"));
+    Prompter.YesNoAnswers = {false};
+    item->trigger();
+    EXPECT_EQ(Read("block.txt"), "alt");
+
+    Prompter.AnswerSave(Path("block.txt"));
+    Prompter.YesNoAnswers = {true};
+    item->trigger();
+    EXPECT_EQ(Read("block.txt"), "b {}");
+    EXPECT_EQ(Read("block.~txt"), "alt");
+    EXPECT_EQ(Prompter.Count("YesNo"), 2);
+}
+
+TEST_F(DocumentSaveTest, BrowserTabStaysClosedWithoutASavedFile)
+{
+    TFMDITagra2 window;
+    window.OpenDocument(QString(), false, false, false);
+    Type(window, "<p>x</p>");
+    window.MainTab()->setCurrentIndex(1); // the save dialog is cancelled
+    EXPECT_EQ(Prompter.Count("Save"), 1);
+    EXPECT_EQ(window.MainTab()->currentIndex(), 0);
+    EXPECT_EQ(window.WebBrowser1(), nullptr);
+}
+
+TEST_F(DocumentSaveTest, FileOfAnotherUserGoesToSaveAs)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs the super-user to act as another user";
+    ::chmod(QFile::encodeName(Dir.path()).constData(), 0777);
+    const QString page = Write("root.html", "x\r\n");
+    TFMDITagra2 window;
+    window.OpenDocument(page, false, false, false);
+    Type(window, "y");
+    ASSERT_EQ(::seteuid(65534), 0);
+    const TSaveResult result = window.SaveDocument();
+    static_cast<void>(::seteuid(0));
+    EXPECT_EQ(result.Status(), TSaveStatus::Cancelled);
+    EXPECT_EQ(Prompter.Count("Save"), 1);
+    EXPECT_EQ(Read("root.html"), "x\r\n");
+}
+
+TEST_F(DocumentSaveTest, EncodingNotesReachTheStatusBar)
+{
+    Write("stray.css", "a { content: '\xC3\xA9\xC3\xA8' } \x96\r\n");
+    TFMDI_CSS2 css;
+    css.OpenDocument(Path("stray.css"), false);
+    EXPECT_EQ(Host.Status[TStatusPanel::Note], "UTF-8 mit 1 ungültigen Byte");
+    EXPECT_TRUE(css.SaveDocument().IsSaved());
+    EXPECT_EQ(Read("stray.css"), "a { content: '\xC3\xA9\xC3\xA8' } \x96\r\n");
+
+    Write("bin.html", QByteArray("\0\0\x01", 3));
+    TFMDITagra2 html;
+    html.OpenDocument(Path("bin.html"), false, false, false);
+    EXPECT_EQ(Prompter.Count("Note"), 1);
+    EXPECT_EQ(Host.Status[TStatusPanel::Note], "keine Textdatei");
+    EXPECT_TRUE(html.SaveDocument().IsSaved());
+    EXPECT_EQ(Read("bin.html"), QByteArray("\0\0\x01", 3));
+}
