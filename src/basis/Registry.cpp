@@ -1,5 +1,6 @@
 #include "Registry.h"
 
+#include "SafeFileWrite.h"
 #include "TextFile.h"
 
 #include <QDateTime>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -205,13 +205,14 @@ bool TRegistryStore::Flush()
 {
     Dirty = false;
     QDir().mkpath(QFileInfo(Path).absolutePath());
-    QSaveFile file(Path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(QJsonDocument(Root).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
+    // Every write is checked: a full disk leaves the previous settings file whole instead of
+    // an empty one that would read as damaged.
+    const TSaveResult result = WriteFileSafely(Path,
+                                               QJsonDocument(Root).toJson(QJsonDocument::Indented),
+                                               false);
+    if (!result.IsSaved()) {
         if (Warning.isEmpty())
-            Warning = "Die Einstellungen können nicht in\r\n" + Path + "\r\ngespeichert werden ("
-                      + FileErrorReason(errno, file.errorString()) + ").";
+            Warning = "Die Einstellungen können nicht gespeichert werden.\r\n" + result.Reason();
         return false;
     }
     const QFileInfo info(Path);

@@ -1,5 +1,8 @@
 #include "Registry.h"
 
+#include "FaultyFileWriter.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -8,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace {
@@ -161,4 +165,27 @@ TEST_F(RegistryTest, OnlyARegularFileIsOpened)
     EXPECT_TRUE(Registry().TakeWarning().contains("keine gewöhnliche Datei"));
     RegWriteInteger(Key, "TabBreite", 3);
     EXPECT_FALSE(QFileInfo(Path).isFile()) << "the pipe is left alone";
+}
+
+// The settings file is written like a page: a full disk half-way (where a buffered write
+// reported success and left an empty file) keeps the previous settings and tells the user once.
+TEST_F(RegistryTest, FullDiskKeepsThePreviousSettings)
+{
+    RegWriteInteger(Key, "TabBreite", 3);
+    QFile before(Path);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray old = before.readAll();
+    TFaultyFileWriter writer;
+    writer.FailAt(TFileStep::Write, ENOSPC, 1, 10);
+    const TFileWriterScope scope(writer);
+
+    RegWriteInteger(Key, "TabBreite", 4);
+
+    QFile after(Path);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), old);
+    const QString warning = Registry().TakeWarning();
+    EXPECT_TRUE(warning.startsWith("Die Einstellungen können nicht gespeichert werden."));
+    EXPECT_TRUE(warning.contains("kein Platz mehr frei")) << warning.toStdString();
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("registry.json"));
 }

@@ -113,15 +113,32 @@ TEST_F(DocumentSaveTest, BlockSaveAsksBeforeReplacingAndKeepsABackup)
     EXPECT_EQ(Prompter.Count("YesNo"), 2);
 }
 
+// The browser shows the file on disk, so it opens only after a save that happened.
 TEST_F(DocumentSaveTest, BrowserTabStaysClosedWithoutASavedFile)
 {
-    TFMDITagra2 window;
-    window.OpenDocument(QString(), false, false, false);
-    Type(window, "<p>x</p>");
-    window.MainTab()->setCurrentIndex(1); // the save dialog is cancelled
-    EXPECT_EQ(Prompter.Count("Save"), 1);
-    EXPECT_EQ(window.MainTab()->currentIndex(), 0);
-    EXPECT_EQ(window.WebBrowser1(), nullptr);
+    const struct
+    {
+        const char *Name;
+        bool HasFile;
+    } cases[] = {{"save dialog cancelled", false}, {"write failed", true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TScriptedPrompter prompter;
+        const TPrompterScope scope(prompter);
+        TFaultyFileWriter writer;
+        writer.FailAt(TFileStep::Write, ENOSPC);
+        const TFileWriterScope writing(writer);
+        TFMDITagra2 window;
+        const QString page = c.HasFile ? Write("page.html", "alt\r\n") : QString();
+        window.OpenDocument(page, false, false, false);
+        Type(window, "<p>x</p>");
+        window.MainTab()->setCurrentIndex(1);
+        EXPECT_EQ(prompter.Count("Save"), c.HasFile ? 0 : 1);
+        EXPECT_EQ(prompter.Count("Error"), c.HasFile ? 1 : 0);
+        EXPECT_EQ(window.MainTab()->currentIndex(), 0);
+        EXPECT_EQ(window.WebBrowser1(), nullptr);
+        EXPECT_TRUE(window.IsModified());
+    }
 }
 
 TEST_F(DocumentSaveTest, FileOfAnotherUserGoesToSaveAs)
