@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Catalogue.h"
 #include "DocCommand.h"
 #include "Document.h"
 #include "EditControl.h"
@@ -159,6 +160,9 @@ protected:
     QMenu *CreateEditMenu(bool withLetterCaseItems);
     // "&Hilfe" with the information item of the given object name.
     QMenu *CreateHelpMenu(const char *infoItemName);
+    // The insertion menus of the catalogues (see Catalogue.h), merged by their group indexes;
+    // every item runs through the catalogue executor on the active editor.
+    void CreateCatalogueMenus(const std::vector<TCatalogueMenu> &catalogues);
     // Routes the editors' undo keys and the undo timer to the ring; takes the first snapshot.
     void ConnectEditorCommands();
     // Takes the snapshot a key press would take, then runs a command on the active editor;

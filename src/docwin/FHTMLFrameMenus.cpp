@@ -25,6 +25,24 @@ QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName)
     return menu;
 }
 
+void TFHTMLFrame::CreateCatalogueMenus(const std::vector<TCatalogueMenu> &catalogues)
+{
+    const auto run = [this](const TCatalogueEntry &entry) {
+        Change([&](TEditControl &editor) { ExecuteCatalogueEntry(entry, {editor, FileDir()}); });
+        ShowCaretLine();
+    };
+    for (const TCatalogueMenu &catalogue : catalogues) {
+        QMenu *menu = CreateMenu(this,
+                                 catalogue.Name,
+                                 QString::fromUtf8(catalogue.Caption),
+                                 QString(),
+                                 0,
+                                 catalogue.GroupIndex);
+        AddMenuItems(menu, CatalogueMenuItems(catalogue.Items, run));
+        AddMergedMenu(menu, catalogue.GroupIndex);
+    }
+}
+
 QMenu *TFHTMLFrame::CreateFileMenu()
 {
     QMenu *menu = ::CreateFileMenu(this);

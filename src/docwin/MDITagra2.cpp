@@ -6,6 +6,7 @@
 #include "DocumentHost.h"
 #include "DocumentText.h"
 #include "FileUtils.h"
+#include "HtmlCatalogues.h"
 #include "MenuBuilder.h"
 #include "Prompter.h"
 #include "Skeletons.h"
@@ -81,6 +82,7 @@ void TFMDITagra2::CreateMenus()
         {"MnQuellcode", "Quellcode", "Ctrl+F1", "", 0, [this] { ShowSource(); }},
         {"MnBrowser", "&Browser", "Ctrl+F2", "", 0, [this] { ShowBrowser(); }},
     });
+    CreateCatalogueMenus(HtmlCatalogueMenus());
     CreateHelpMenu("MnProduktInfo");
     CollectMenuShortcuts();
 }
