@@ -1,9 +1,11 @@
 // Opening and saving big pages in the HTML document window: reading, decoding, the tab
-// conversion, handing the text to the editor, and writing it back.
+// conversion, handing the text to the editor, and writing it back; typing and inserting
+// snippets from the menus in them.
 #include "MDITagra2.h"
 #include "ProgramPaths.h"
 #include "Prompter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -77,6 +79,34 @@ void TypeInPage(benchmark::State &state)
     state.counters["MB"] = double(state.range(0));
 }
 BENCHMARK(TypeInPage)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(300);
+
+// A menu item that writes a snippet into a big page, with the undo snapshot it takes: a list
+// (which first looks for "text/css" in the whole text), a skeleton appended behind the last
+// line, a tag pasted at the caret.
+void InsertIntoPage(benchmark::State &state)
+{
+    const char *items[] = {"MnListePunkte", "MnBasicXHTML_strict11", "MnFont_Bold"};
+    const char *name = items[state.range(1)];
+    QTemporaryDir dir;
+    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
+    TFMDITagra2 window;
+    window.resize(1000, 800);
+    window.show();
+    window.OpenDocument(page, false, false, false);
+    window.ActiveEditor().SetSelStart(window.ActiveEditor().TextLength() / 2);
+    QCoreApplication::processEvents();
+    QAction *item = window.findChild<QAction *>(name);
+    for (auto _ : state) {
+        item->trigger();
+        window.ActiveEditorWidget()->repaint();
+    }
+    state.SetLabel(name);
+    state.counters["MB"] = double(state.range(0));
+}
+BENCHMARK(InsertIntoPage)
+    ->ArgsProduct({{1, 50}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // Answers nothing; the benchmark never asks.
 class TSilentPrompter : public TPrompter

@@ -68,5 +68,5 @@ void TEditControl::AppendLines(const QStringList &lines)
 
 bool TEditControl::HasStylesheetType() const
 {
-    return Text().contains(QLatin1String("text/css"));
+    return IndexOf(u"text/css") >= 0;
 }

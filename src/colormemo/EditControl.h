@@ -33,6 +33,9 @@ public:
     virtual int TextLength() const = 0;
     // Text of [start, start + length), clamped to the text.
     virtual QString TextRange(int start, int length) const = 0;
+    // Offset of the first occurrence of the needle (a text without line breaks, compared
+    // case-sensitively), -1 when there is none; found without a copy of the text in CR LF form.
+    virtual int IndexOf(QStringView needle) const = 0;
 
     // Change tracking for the undo ring: the union of all changes since the last MarkChanges()
     // as one span, found without looking at the whole text.

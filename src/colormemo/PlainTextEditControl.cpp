@@ -52,6 +52,14 @@ QString TPlainTextEditControl::TextRange(int start, int length) const
     return CrLfRange(Doc(), start, length);
 }
 
+int TPlainTextEditControl::IndexOf(QStringView needle) const
+{
+    // The raw text has one character per block break, as the document's positions count; a
+    // needle without breaks is found there without turning the breaks into CR LF first.
+    const qsizetype position = Doc().toRawText().indexOf(needle);
+    return position < 0 ? -1 : OffsetFromPosition(Doc(), int(position));
+}
+
 TTextChange TPlainTextEditControl::ChangesSinceMark() const
 {
     TTextChange change;

@@ -28,6 +28,7 @@ public:
     void SetText(const QString &text) override;
     int TextLength() const override;
     QString TextRange(int start, int length) const override;
+    int IndexOf(QStringView needle) const override;
 
     TTextChange ChangesSinceMark() const override;
     void MarkChanges() override;

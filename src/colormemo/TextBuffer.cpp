@@ -83,6 +83,11 @@ QString TTextBuffer::TextRange(int start, int length) const
     return to > from ? Content.mid(from, to - from) : QString();
 }
 
+int TTextBuffer::IndexOf(QStringView needle) const
+{
+    return int(Content.indexOf(needle));
+}
+
 TTextChange TTextBuffer::ChangesSinceMark() const
 {
     TTextChange change;

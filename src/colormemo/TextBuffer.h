@@ -24,6 +24,7 @@ public:
     void SetText(const QString &text) override;
     int TextLength() const override;
     QString TextRange(int start, int length) const override;
+    int IndexOf(QStringView needle) const override;
     // The text without a copy; valid until the next edit.
     QStringView TextView() const { return Content; }
 

@@ -37,7 +37,7 @@ QStringList Prefixed(const QStringList &lines, const QString &prefix)
 // below the caret's line.
 void InsertIntoHead(const TCatalogueEntry &entry, TEditControl &editor)
 {
-    const int head = int(editor.Text().indexOf(QLatin1String("</head>")));
+    const int head = editor.IndexOf(u"</head>");
     if (head < 0) {
         editor.InsertLinesBelowCaretLine(CatalogueLines(entry.AltText));
         return;

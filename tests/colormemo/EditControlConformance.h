@@ -508,6 +508,17 @@ TYPED_TEST_P(EditControlConformance, AppendedLinesFollowTheLastLineAndTheCaretSt
     }
 }
 
+TYPED_TEST_P(EditControlConformance, IndexOfCountsBreaksAsTwoAndFindsNothingAcrossThem)
+{
+    TEditControl &e = this->Edit;
+    e.SetText(QStringLiteral("<html>\r\n<head>\r\n  </head>\r\n</head>"));
+    EXPECT_EQ(e.IndexOf(u"</head>"), 18);
+    EXPECT_EQ(e.IndexOf(u"<html>"), 0);
+    EXPECT_EQ(e.IndexOf(u"</HEAD>"), -1);
+    e.SetText(QString());
+    EXPECT_EQ(e.IndexOf(u"x"), -1);
+}
+
 TYPED_TEST_P(EditControlConformance, StylesheetTypeIsFoundExactlyAndCaseSensitively)
 {
     TEditControl &e = this->Edit;
@@ -548,4 +559,5 @@ REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             LineBlocksGoAboveOrBelowTheCaretsLineInOneEdit,
                             DeclarationLinesStackInCallOrderAboveTheCaretsLine,
                             AppendedLinesFollowTheLastLineAndTheCaretStays,
+                            IndexOfCountsBreaksAsTwoAndFindsNothingAcrossThem,
                             StylesheetTypeIsFoundExactlyAndCaseSensitively);
