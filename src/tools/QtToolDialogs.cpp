@@ -3,6 +3,7 @@
 #include "Coords.h"
 #include "FarbKonstante.h"
 #include "Prompter.h"
+#include "Reactivate.h"
 #include "Tabelle.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ std::optional<QString> AskOneFile(const TFileDialogOptions &options)
 
 std::optional<TTableOptions> TQtToolDialogs::AskTableOptions()
 {
+    TReactivate reactivate(Parent);
     TFTabelle dialog(Parent);
     dialog.exec();
     if (!dialog.Accepted())
@@ -56,6 +58,7 @@ std::optional<TTableOptions> TQtToolDialogs::AskTableOptions()
 
 std::optional<QString> TQtToolDialogs::AskColorName()
 {
+    TReactivate reactivate(Parent);
     TFFarbKonstante dialog(Parent);
     dialog.exec();
     if (!dialog.Accepted())
