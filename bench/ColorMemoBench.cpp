@@ -16,11 +16,13 @@
 
 namespace {
 
-// About `bytes` characters of HTML lines joined by CR LF.
-QString HtmlText(qsizetype bytes)
+// About `bytes` characters of HTML lines joined by CR LF, or of one line without breaks.
+QString HtmlText(qsizetype bytes, bool breaks = true)
 {
-    const QString line = QStringLiteral(
-        "<TR><TD WIDTH=\"50%\">Zelle</TD><TD BGCOLOR=\"#FFFFFF\">&nbsp;Text</TD></TR>\r\n");
+    const QString line
+        = QStringLiteral(
+              "<TR><TD WIDTH=\"50%\">Zelle</TD><TD BGCOLOR=\"#FFFFFF\">&nbsp;Text</TD></TR>")
+          + (breaks ? QStringLiteral("\r\n") : QStringLiteral(" "));
     QString text;
     text.reserve(bytes + line.size());
     while (text.size() < bytes)
@@ -70,15 +72,15 @@ BENCHMARK(OffsetQueries50MB);
 
 // One typed character and the paint it causes, in an editor that shows a text of the given size
 // with the view on the caret in the middle of the text.
-void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state)
+void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state, bool breaks = true)
 {
     widget.resize(800, 600);
     widget.show();
     widget.activateWindow();
     widget.setFocus();
     auto *edit = new TPlainTextEditControl(&widget);
-    edit->SetText(HtmlText(state.range(0)));
-    edit->SetSelStart(edit->LineIndex(edit->LineCount() / 2) + 10);
+    edit->SetText(HtmlText(state.range(0), breaks));
+    edit->SetSelStart(breaks ? edit->LineIndex(edit->LineCount() / 2) + 10 : edit->TextLength() / 2);
     edit->ScrollCaret();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -104,6 +106,20 @@ BENCHMARK(TypeOneCharacter)
     ->Arg(1000 * 1000)
     ->Arg(50 * 1000 * 1000)
     ->Unit(benchmark::kMicrosecond);
+
+// The same in a text of one wrapped line: the pass scans the part of the line in view.
+void TypeOneCharacterInOneLine(benchmark::State &state)
+{
+    TColorMemo memo;
+    ApplyHtmlWindowSettings(memo);
+    TypeOneCharacterInto(memo, state, false);
+    const TColourPassInfo pass = memo.LastColourPass();
+    state.counters["scanned_chars"] = double(pass.End - pass.Start);
+}
+BENCHMARK(TypeOneCharacterInOneLine)
+    ->Arg(100 * 1000)
+    ->Arg(1000 * 1000)
+    ->Unit(benchmark::kMillisecond);
 
 // The same in a plain edit: what the key and the paint cost without colours.
 void TypeOneCharacterPlain(benchmark::State &state)

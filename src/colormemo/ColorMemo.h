@@ -141,6 +141,9 @@ private:
         int Offset = 0; // offset of the line's first character
         qreal Top = 0;  // top of the block in viewport coordinates
         QString Text;
+        // The columns [ShownFrom, ShownTo] an unwrapped line shows; all of a shorter one.
+        int ShownFrom = 0;
+        int ShownTo = 0;
     };
     struct TPaintContext
     {
@@ -163,6 +166,10 @@ private:
 
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
+    void NoteShownColumns(TVisibleLine &line) const;
+    // Narrows a scan range to the part of a line taller or wider than the view that shows in
+    // it, so a very long line costs a screenful of text, not its whole length.
+    void ClipToView(TScanRange &range) const;
     // Notes the painted runs of the last pass by line (LineRuns).
     void NoteLineRuns();
     // After a pass from the caret's line: repaints the lines below it whose runs differ from

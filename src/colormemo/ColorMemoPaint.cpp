@@ -11,6 +11,44 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+
+// The display line of a laid-out block of `length` characters that holds a position, or an
+// invalid line past its text. Searched by halves: a long wrapped line has thousands of them.
+QTextLine DisplayLineAt(const QTextLayout &layout, qsizetype length, int position)
+{
+    const int count = layout.lineCount();
+    if (count == 0 || position < 0 || position > length)
+        return QTextLine();
+    int low = 0;
+    int high = count - 1;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (layout.lineAt(middle).textStart() <= position)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return layout.lineAt(low);
+}
+
+// The first display line whose top is at or below y (block coordinates), or -1.
+int FirstDisplayLineFrom(const QTextLayout &layout, qreal y)
+{
+    int low = 0;
+    int high = layout.lineCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (layout.lineAt(middle).y() < y)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low < layout.lineCount() ? low : -1;
+}
+
+} // namespace
+
 // Line geometry of the view for FindScanRange: the visible lines from the last collection,
 // lines above them far above the top and lines below them far below the bottom.
 class TColorMemo::TGeometry : public TLineGeometry
@@ -67,7 +105,7 @@ public:
             return -1;
         const TVisibleLine &line = Memo.VisibleLines[size_t(index)];
         const QTextLayout *layout = line.Block.layout();
-        const QTextLine displayLine = layout->lineForTextPosition(offset - line.Offset);
+        const QTextLine displayLine = DisplayLineAt(*layout, line.Text.size(), offset - line.Offset);
         if (!displayLine.isValid() || displayLine.lineNumber() + 1 >= layout->lineCount())
             return -1;
         return line.Offset + layout->lineAt(displayLine.lineNumber() + 1).textStart();
@@ -93,12 +131,31 @@ void TColorMemo::CollectVisibleLines()
     int offset = OffsetOfLine(*document(), block.blockNumber());
     const qreal bottom = viewport()->height();
     while (block.isValid() && top < bottom) {
-        VisibleLines.push_back({block, offset, top, block.text()});
+        TVisibleLine &line = VisibleLines.emplace_back(
+            TVisibleLine{block, offset, top, block.text()});
+        NoteShownColumns(line);
         top += blockBoundingRect(block).height();
         // The block's length counts its separator once; the text counts CR LF.
         offset += block.length() + 1;
         block = block.next();
     }
+}
+
+void TColorMemo::NoteShownColumns(TVisibleLine &line) const
+{
+    line.ShownFrom = 0;
+    line.ShownTo = int(line.Text.size());
+    const QTextLayout *layout = line.Block.layout();
+    if (layout->lineCount() != 1)
+        return;
+    // An unwrapped line wider than the view shows only the columns under it.
+    const QTextLine only = layout->lineAt(0);
+    const qreal left = -contentOffset().x();
+    const qreal right = left + viewport()->width();
+    if (left <= 0 && only.naturalTextWidth() <= right)
+        return;
+    line.ShownFrom = std::max(0, only.xToCursor(left) - 1);
+    line.ShownTo = std::min(line.ShownTo, only.xToCursor(right) + 1);
 }
 
 int TColorMemo::VisibleLineOf(int offset) const
@@ -127,7 +184,8 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
         firstLine = std::max(firstLine, textCursor().blockNumber());
     const TGeometry geometry(*this);
     const int lineHeight = QFontMetrics(font()).height();
-    const TScanRange range = FindScanRange(geometry, firstLine, lineHeight, 0, viewport()->height());
+    TScanRange range = FindScanRange(geometry, firstLine, lineHeight, 0, viewport()->height());
+    ClipToView(range);
     ScanText = CrLfRange(*document(), range.Start, range.End - range.Start);
     // Above the caret's line the text is as the last pass saw it: its runs stay valid there and
     // are painted again wherever that part of the view is repainted.
@@ -166,6 +224,47 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     }
     Pass.Run(Rules, HotSpotSettings, input, TView(*this));
     PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End};
+}
+
+void TColorMemo::ClipToView(TScanRange &range) const
+{
+    const qreal height = viewport()->height();
+    const auto tall = [&](const TVisibleLine &line) {
+        return blockBoundingRect(line.Block).height() > height;
+    };
+    // Scrolled into a line taller than the view: its display lines from the view's top on.
+    const TVisibleLine &first = VisibleLines.front();
+    if (first.Top < 0 && tall(first)) {
+        const QTextLayout &layout = *first.Block.layout();
+        const int shown = FirstDisplayLineFrom(layout, -first.Top);
+        if (shown >= 0) {
+            range.FirstLine = first.Block.blockNumber();
+            range.Start = first.Offset + layout.lineAt(shown).textStart();
+            range.End = std::max(range.End, first.Offset + int(first.Text.size()));
+        }
+    }
+    // Unwrapped lines wider than the view, first and last in the range: the columns in view.
+    for (const TVisibleLine *line : {&first, &VisibleLines.back()}) {
+        const int from = line->Offset + line->ShownFrom;
+        const int to = line->Offset + line->ShownTo;
+        if (range.Start >= line->Offset && range.Start < from)
+            range.Start = std::min(from, range.End);
+        if (range.End > to && range.End <= line->Offset + int(line->Text.size()) + 2)
+            range.End = std::max(to, range.Start);
+    }
+    // A line running on below the view: its display lines that show whole.
+    const TVisibleLine &last = VisibleLines.back();
+    if (last.Offset < range.End && tall(last)) {
+        const QTextLayout &layout = *last.Block.layout();
+        int cut = FirstDisplayLineFrom(layout, height - last.Top);
+        if (cut < 0)
+            cut = layout.lineCount();
+        if (cut > 0 && last.Top + layout.lineAt(cut - 1).rect().bottom() > height)
+            --cut;
+        const int end = cut < layout.lineCount() ? layout.lineAt(cut).textStart()
+                                                 : int(last.Text.size());
+        range.End = std::clamp(last.Offset + end, range.Start, range.End);
+    }
 }
 
 void TColorMemo::NoteLineRuns()
@@ -248,6 +347,8 @@ void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
                 continue;
             // Only where this paint reaches (a blinking caret repaints a few pixels).
             const TVisibleLine &line = VisibleLines[size_t(index)];
+            if (run.End < line.Offset + line.ShownFrom || run.Start > line.Offset + line.ShownTo)
+                continue;
             const size_t next = size_t(index) + 1;
             const qreal bottom = next < VisibleLines.size() ? VisibleLines[next].Top
                                                             : viewport()->height();
@@ -264,7 +365,7 @@ void TColorMemo::DrawRun(QPainter &painter,
 {
     const QString &text = line.Text;
     const int first = run.Start - line.Offset;
-    const QTextLine displayLine = line.Block.layout()->lineForTextPosition(first);
+    const QTextLine displayLine = DisplayLineAt(*line.Block.layout(), text.size(), first);
     if (first >= text.size() || !displayLine.isValid())
         return;
     // A run ends at its display line and never includes a line break.

@@ -159,8 +159,12 @@ void TColourPass::ScanHotSpotMarkers(const THotSpot &hotSpot)
 {
     const QStringView text = In.Text;
     qsizetype from = 0;
+    // A begin marker found further on stays the next one until the search passes it; once
+    // none is left (-1), none is searched for again.
+    qsizetype begin = text.indexOf(hotSpot.BeginChar);
     for (;;) {
-        const qsizetype begin = text.indexOf(hotSpot.BeginChar, from);
+        if (begin >= 0 && begin < from)
+            begin = text.indexOf(hotSpot.BeginChar, from);
         const qsizetype end = text.indexOf(hotSpot.EndChar, from);
         if (end < 0)
             return;
@@ -389,10 +393,12 @@ void TColourPass::ScanSpans(const TColorRule &rule, const TOpenSpan *carried)
 
 int TColourPass::NthLineBreak(QStringView text, int from, int limit, int count)
 {
+    // Searched no further than the limit, which a long line without breaks is far from.
+    const QStringView searched = text.first(std::clamp<qsizetype>(limit, 0, text.size()));
     qsizetype pos = from;
     for (;;) {
-        pos = text.indexOf(u'\r', pos);
-        if (pos < 0 || pos >= limit)
+        pos = searched.indexOf(u'\r', pos);
+        if (pos < 0)
             return -1;
         if (--count <= 0)
             return int(pos);
@@ -434,9 +440,9 @@ void TColourPass::SplitRecords(const TColourView &view)
                 ++pos;
                 continue;
             }
-            qsizetype lineEnd = text.indexOf(u'\r', pos);
-            if (lineEnd < 0)
-                lineEnd = text.size();
+            // Searched no further than the record reaches: a long line holds many records.
+            qsizetype lineEnd = text.sliced(pos, stop + 1 - pos).indexOf(u'\r');
+            lineEnd = lineEnd < 0 ? stop + 1 : pos + lineEnd;
             const int segmentEnd = std::min(stop, int(lineEnd) - 1);
             if (segmentEnd >= pos)
                 SplitSegment(record, pos, segmentEnd, segmentEnd < stop, view);

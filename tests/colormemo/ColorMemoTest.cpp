@@ -192,6 +192,37 @@ TEST_F(ColorMemoTest, OnlyWhollyVisibleLinesAreScanned)
     EXPECT_LT(pass.End - pass.Start, 40 * 20);
 }
 
+TEST_F(ColorMemoTest, AVeryLongLineIsScannedAndColouredOnlyWhereItShows)
+{
+    // One line of about 140,000 characters: unwrapped as the HTML window shows it (scrolled
+    // sideways), and wrapped into a few hundred screens (scrolled down).
+    const QString text = QStringLiteral("<BODY BGCOLOR=x> Hallo ").repeated(6000);
+    for (const bool wrapped : {false, true}) {
+        SCOPED_TRACE(wrapped ? "wrapped" : "unwrapped");
+        Memo.setLineWrapMode(wrapped ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        SetText(text);
+        const auto scanned = [this] {
+            const TColourPassInfo pass = Memo.LastColourPass();
+            return pass.End - pass.Start;
+        };
+        EXPECT_GT(scanned(), 0);
+        EXPECT_LT(scanned(), 5000);
+        EXPECT_GT(CountPixels(Shot(), Cell(1), IsBlue), 0);
+
+        QScrollBar *bar = wrapped ? Memo.verticalScrollBar() : Memo.horizontalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        Settle();
+        EXPECT_GT(Memo.LastColourPass().Start, 40000);
+        EXPECT_GT(scanned(), 0);
+        EXPECT_LT(scanned(), 5000);
+        // Left in the view, on the only line or in the middle of the wrapped one.
+        const QPoint inView(Memo.viewport()->width() / 4,
+                            wrapped ? Memo.viewport()->height() / 2 : Cell(0).center().y());
+        const int tag = int(text.indexOf(u'<', Memo.cursorForPosition(inView).position()));
+        EXPECT_GT(CountPixels(Shot(), Cell(tag + 1), IsBlue), 0);
+    }
+}
+
 TEST_F(ColorMemoTest, TypingOneCharacterColoursFromTheCaretLineEverythingElseFromTheTop)
 {
     SetText(Lines(10));
