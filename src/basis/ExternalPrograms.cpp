@@ -34,6 +34,21 @@ const QStringList &TerminalPrograms()
     return programs;
 }
 
+const QStringList &WebBrowserPrograms()
+{
+    // Debian's choice of the desktop's browser first, then browsers by their own names.
+    static const QStringList programs = {"x-www-browser",
+                                         "firefox",
+                                         "firefox-esr",
+                                         "chromium",
+                                         "chromium-browser",
+                                         "google-chrome",
+                                         "epiphany-browser",
+                                         "falkon",
+                                         "konqueror"};
+    return programs;
+}
+
 QString FileManagerOpener()
 {
     return "xdg-open";

@@ -8,6 +8,8 @@
 const QStringList &CalculatorPrograms();
 const QStringList &TextEditorPrograms();
 const QStringList &TerminalPrograms();
+// Web browsers, the desktop's default first.
+const QStringList &WebBrowserPrograms();
 // The program that opens folders in the desktop's file manager.
 QString FileManagerOpener();
 

@@ -77,7 +77,9 @@ int StartProgram(const QFileInfo &program, const QStringList &arguments, const Q
     return ShellSuccess;
 }
 
-int OpenTarget(const QString &quotedFile, const QStringList &arguments, const QString &directory)
+} // namespace
+
+int ShellStart(const QString &quotedFile, const QStringList &arguments, const QString &directory)
 {
     if (!directory.isEmpty() && !QFileInfo(directory).isDir())
         return ShellPathNotFound;
@@ -98,6 +100,8 @@ int OpenTarget(const QString &quotedFile, const QStringList &arguments, const QS
         return ShellAccessDenied;
     return DocumentOpener()(resolved) ? ShellSuccess : ShellNoAssociation;
 }
+
+namespace {
 
 QString ReasonLine(int code, const QString &file)
 {
@@ -159,7 +163,7 @@ int ShellOpenWithArguments(const QString &file,
                            const QStringList &arguments,
                            const QString &directory)
 {
-    const int code = OpenTarget(file, arguments, directory);
+    const int code = ShellStart(file, arguments, directory);
     const QString message = ShellOpenErrorText(code, file);
     if (!message.isEmpty())
         ShowError("Fehler", message);

@@ -26,6 +26,9 @@ int ShellOpenWithArguments(const QString &file,
                            const QStringList &arguments,
                            const QString &directory);
 
+// ShellOpenWithArguments without the message: the caller reports a failure.
+int ShellStart(const QString &file, const QStringList &arguments, const QString &directory);
+
 // The message ShellOpen shows for a result code, or an empty text when it shows none.
 QString ShellOpenErrorText(int code, const QString &file);
 

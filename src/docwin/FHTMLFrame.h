@@ -109,6 +109,15 @@ public:
     // question; the text it replaces stays reachable through undo.
     void ReloadCommand();
 
+    // "Aktueller Inhalt &speichern": the text becomes the spare version that all windows share.
+    void SaveVersionCommand();
+    // "Letzte Version &laden": keeps the text in Temp.dat and in the undo ring, then shows the
+    // spare version (tabs as three blanks outside scripts), modified. Without a readable version
+    // the reason is shown and the text stays.
+    void LoadVersionCommand();
+    // The file name (without folder) whose text this window saved as the version last.
+    const QString &LastVersionName() const { return LastVersionNameValue; }
+
     // Editing commands of "&Bearbeiten" that other parts reach as well.
     void TakeUndoSnapshot();
     virtual void UndoCommand();
@@ -219,4 +228,5 @@ private:
     TFindDialog *FindDialog1 = nullptr;
     // The print buffer: exactly the document text while a print runs.
     TTextBuffer memo2;
+    QString LastVersionNameValue;
 };

@@ -1,3 +1,4 @@
+#include "RecordingLauncher.h"
 #include "ScriptedPrompter.h"
 
 #include <QApplication>
@@ -8,8 +9,8 @@
 #include <unistd.h>
 
 // Every test executable runs with a QApplication on the offscreen platform, with settings and
-// scratch files in a temporary folder, and with a scripted prompter so that no test can block
-// on a modal box.
+// scratch files in a temporary folder, with a scripted prompter so that no test can block on a
+// modal box, and with a recording launcher so that no test starts a browser.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -22,6 +23,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TScriptedPrompter prompter;
     SetPrompter(&prompter);
+    TRecordingLauncher launcher;
+    SetLauncher(&launcher);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
