@@ -9,6 +9,7 @@
 #include "Prompter.h"
 #include "Reactivate.h"
 #include "TextFile.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -21,16 +22,6 @@
 #include <memory>
 
 namespace {
-
-// Shows the hourglass while it lives.
-class TWaitCursor
-{
-public:
-    TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-    TWaitCursor(const TWaitCursor &) = delete;
-    TWaitCursor &operator=(const TWaitCursor &) = delete;
-};
 
 // Draws the laid-out pages on the printer.
 class TPrinterSink : public TPrintSink

@@ -2,6 +2,7 @@
 
 #include "Coords.h"
 #include "FarbKonstante.h"
+#include "Hilfe.h"
 #include "Prompter.h"
 #include "Reactivate.h"
 #include "Tabelle.h"
@@ -98,4 +99,9 @@ std::optional<QString> TQtToolDialogs::AskShapeFile(const QString &initialDir)
 std::unique_ptr<TBusyNote> TQtToolDialogs::ShowBusy(const QString &text)
 {
     return std::make_unique<TQtBusyNote>(Parent, text);
+}
+
+bool TQtToolDialogs::ShowHelpTopic(int topic)
+{
+    return OpenHelpWindow(Parent, topic) != nullptr;
 }

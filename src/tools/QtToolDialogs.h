@@ -18,6 +18,7 @@ public:
     std::optional<QString> AskShapePicture(const QString &initialDir) override;
     std::optional<QString> AskShapeFile(const QString &initialDir) override;
     std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
+    bool ShowHelpTopic(int topic) override;
 
 private:
     QWidget *Parent = nullptr;

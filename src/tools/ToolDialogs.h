@@ -39,6 +39,10 @@ public:
     // A note with the text and a busy indicator in front of the program, and the wait cursor,
     // until the returned object is destroyed. The work runs without the user's input.
     virtual std::unique_ptr<TBusyNote> ShowBusy(const QString &text) = 0;
+    // A new reference help window "HTML-Hilfe" with the topic (1 to 9), shown beside the
+    // program's windows, not modally. False when the topic could not be read (the reason was
+    // shown and no window appears).
+    virtual bool ShowHelpTopic(int topic) = 0;
 };
 
 // The tool dialogs in effect; never null once the program or a test has installed them.

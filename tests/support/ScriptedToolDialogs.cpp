@@ -55,3 +55,9 @@ std::unique_ptr<TBusyNote> TScriptedToolDialogs::ShowBusy(const QString &text)
     BusyNotes.append(text);
     return std::make_unique<TBusyNote>();
 }
+
+bool TScriptedToolDialogs::ShowHelpTopic(int topic)
+{
+    Calls.append("Help " + QString::number(topic));
+    return true;
+}

@@ -10,7 +10,7 @@ class TScriptedToolDialogs : public TToolDialogs
 {
 public:
     // Names of the dialogs asked for, in order ("Table", "ColorName", "AreaTag", "ShapePicture",
-    // "ShapeFile", "Busy").
+    // "ShapeFile", "Busy", "Help 8").
     QStringList Calls;
     // The folders the image-map dialogs were opened with, in order.
     QStringList InitialDirs;
@@ -28,6 +28,8 @@ public:
     std::optional<QString> AskShapeFile(const QString &initialDir) override;
     // Records the note's text in BusyNotes; the note does nothing.
     std::unique_ptr<TBusyNote> ShowBusy(const QString &text) override;
+    // Records "Help" and the topic number; the window counts as shown.
+    bool ShowHelpTopic(int topic) override;
 
     QStringList BusyNotes;
 };
