@@ -5,8 +5,10 @@
 #include "DocumentHost.h"
 #include "EditCommands.h"
 #include "FHTMLFrame.h"
+#include "HelpTopics.h"
 #include "Navigation.h"
 #include "PrintDocument.h"
+#include "ToolDialogs.h"
 
 #include <QMenu>
 #include <QString>
@@ -254,11 +256,25 @@ std::vector<TMenuItem> TFHTMLFrame::EditMenuItems(bool html)
         html);
 }
 
-std::vector<TMenuItem> TFHTMLFrame::HelpMenuItems(const char *infoItemName)
+std::vector<TMenuItem> TFHTMLFrame::HelpMenuItems(const char *infoItemName, bool withForms)
 {
-    return {
-        {infoItemName, "Produkt &Info...", "", "", 0, HostCommand(&TDocumentHost::ProductInfoCommand)},
-    };
+    std::vector<TMenuItem> items;
+    for (const THelpTopic &topic : HelpTopics()) {
+        const int number = topic.Number;
+        if (number == 9 && !withForms)
+            continue;
+        items.push_back({topic.ItemName, topic.Caption, "", "", 0, [number] {
+                             ToolDialogs().ShowHelpTopic(number);
+                         }});
+    }
+    items.push_back({"", "-"});
+    items.push_back({infoItemName,
+                     "Produkt &Info...",
+                     "",
+                     "",
+                     0,
+                     HostCommand(&TDocumentHost::ProductInfoCommand)});
+    return items;
 }
 
 TMenuItem ExternalToolItem(TExternalTool tool, std::function<void()> command)

@@ -7,6 +7,7 @@
 #include "MenuBuilder.h"
 #include "Navigation.h"
 #include "RecentFileMenu.h"
+#include "RunCommands.h"
 #include "SaveResult.h"
 #include "Search.h"
 #include "TextBuffer.h"
@@ -118,6 +119,10 @@ public:
     // The file name (without folder) whose text this window saved as the version last.
     const QString &LastVersionName() const { return LastVersionNameValue; }
 
+    // A command of "&Run": saves first (a failed or cancelled save starts nothing), then shows
+    // the page as the window kind decides.
+    virtual void RunCommand(TRunCommand command) = 0;
+
     // Editing commands of "&Bearbeiten" that other parts reach as well.
     void TakeUndoSnapshot();
     virtual void UndoCommand();
@@ -167,8 +172,25 @@ protected:
     // "&Ansicht"; the HTML window's browser items stand between the font and the jump marks.
     QMenu *CreateViewMenu(const std::vector<TMenuItem> &browserItems);
     QMenu *CreateEditMenu(bool withLetterCaseItems);
-    // "&Hilfe" with the information item of the given object name.
-    QMenu *CreateHelpMenu(const char *infoItemName);
+    // "&Hilfe": the reference topics (forms only in the HTML window), then the information item
+    // of the given object name.
+    QMenu *CreateHelpMenu(const char *infoItemName, bool withForms);
+    // "&Versionen" with its two items.
+    QMenu *CreateVersionsMenu();
+    // "&Run" in the merge group, with the given rows; opening it shows the names of the browsers
+    // set for "Run mit Browser2" to "Run mit Browser4".
+    QMenu *CreateRunMenu(const std::vector<TMenuItem> &items, int groupIndex);
+    // The row of a run command.
+    TMenuItem RunItem(const char *name,
+                      const char *caption,
+                      const char *shortcut,
+                      TRunCommand command);
+    // Saves for a run; true only when the save wrote the document.
+    bool SaveForRun();
+    // What a run command knows now: the file, the frame's main page, the browser settings.
+    TRunContext RunContext() const;
+    // Starts the target (a missing page is told instead); a start that fails is reported.
+    void StartRunTarget(const std::optional<TRunTarget> &target);
     // The insertion menus of the catalogues (see Catalogue.h), merged by their group indexes;
     // every item runs through the catalogue executor on the active editor.
     void CreateCatalogueMenus(const std::vector<TCatalogueMenu> &catalogues);
@@ -197,7 +219,8 @@ private:
     std::vector<TMenuItem> FileMenuItems();
     std::vector<TMenuItem> ViewMenuItems(const std::vector<TMenuItem> &browserItems);
     std::vector<TMenuItem> EditMenuItems(bool html);
-    std::vector<TMenuItem> HelpMenuItems(const char *infoItemName);
+    std::vector<TMenuItem> HelpMenuItems(const char *infoItemName, bool withForms);
+    void RefreshBrowserCaptions(QMenu *runMenu);
     void ToggleWordWrap();
     // The progress dialog of a big file's loading; none for a small file.
     std::unique_ptr<QProgressDialog> LoadProgress(const QString &path);

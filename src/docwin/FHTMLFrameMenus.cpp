@@ -17,10 +17,10 @@ void TFHTMLFrame::AddMergedMenu(QMenu *menu, int groupIndex)
     Menus << TMergedMenu{menu, groupIndex};
 }
 
-QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName)
+QMenu *TFHTMLFrame::CreateHelpMenu(const char *infoItemName, bool withForms)
 {
     QMenu *menu = ::CreateHelpMenu(this);
-    AddMenuItems(menu, HelpMenuItems(infoItemName));
+    AddMenuItems(menu, HelpMenuItems(infoItemName, withForms));
     AddMergedMenu(menu, 9);
     return menu;
 }

@@ -82,9 +82,42 @@ void TFMDITagra2::CreateMenus()
         {"MnQuellcode", "Quellcode", "Ctrl+F1", "", 0, [this] { ShowSource(); }},
         {"MnBrowser", "&Browser", "Ctrl+F2", "", 0, [this] { ShowBrowser(); }},
     });
+    CreateVersionsMenu();
     CreateCatalogueMenus(HtmlCatalogueMenus());
-    CreateHelpMenu("MnProduktInfo");
+    CreateRunMenu(
+        {
+            RunItem("MnRun", "&Run (aktuelle Datei) (Browser1)", "F9", TRunCommand::Browser1),
+            RunItem("Mn_StartMainHTML", "Main-HTML", "Ctrl+F9", TRunCommand::MainHtml),
+            RunItem("MnRunmitMSExplorer", "Run mit MS Explorer", "F8", TRunCommand::WebBrowser),
+            RunItem("MnRunBrowser2", "Run mit Browser2", "", TRunCommand::Browser2),
+            RunItem("MnRunBrowser3", "Run mit Browser3", "", TRunCommand::Browser3),
+            RunItem("MnRunBrowser4", "Run mit Browser4", "", TRunCommand::Browser4),
+            {"", "-"},
+            {"MnSetzeMainHTML", "Setze Main-HTML", "", "", 0, [this] { SetMainHtmlCommand(); }},
+        },
+        3);
+    CreateHelpMenu("MnProduktInfo", true);
     CollectMenuShortcuts();
+}
+
+void TFMDITagra2::RunCommand(TRunCommand command)
+{
+    if (SaveForRun())
+        StartRunTarget(HtmlRunTarget(command, RunContext()));
+}
+
+void TFMDITagra2::SetMainHtmlCommand()
+{
+    if (DocumentHost())
+        DocumentHost()->SetMainHtml(FileName());
+}
+
+void TFMDITagra2::HandleDocCommand(TDocCommand command)
+{
+    if (command == TDocCommand::DocRun)
+        RunCommand(TRunCommand::Browser1);
+    else
+        TFHTMLFrame::HandleDocCommand(command);
 }
 
 bool TFMDITagra2::OpenDocument(const QString &fileName,

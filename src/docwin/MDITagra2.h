@@ -22,6 +22,11 @@ public:
     bool LoadFile(const QString &path);
     TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
+    void RunCommand(TRunCommand command) override;
+    // The frame's run button shows the page with the first browser.
+    void HandleDocCommand(TDocCommand command) override;
+    // "Setze Main-HTML": this page becomes the frame's main page.
+    void SetMainHtmlCommand();
 
     // "&Browser": saves, shows the page in the browser tab. "Quellcode": back to the editor.
     void ShowBrowser();

@@ -42,8 +42,34 @@ void TFMDI_CSS2::CreateMenus()
     CreateFileMenu();
     CreateEditMenu(false);
     CreateViewMenu({});
-    CreateHelpMenu("MnProduktInfo1");
+    CreateVersionsMenu();
+    CreateRunMenu(
+        {
+            RunItem("Mn_StartMainHTML", "Main-HTML", "F9", TRunCommand::MainHtml),
+            RunItem("MnRunMainHTMLmitMSExplorer1",
+                    "Main-HTML mit MS Explorer",
+                    "F8",
+                    TRunCommand::WebBrowser),
+            RunItem("MnRunBrowser2", "Run mit Browser2", "", TRunCommand::Browser2),
+            RunItem("MnRunBrowser3", "Run mit Browser3", "", TRunCommand::Browser3),
+            RunItem("MnRunBrowser4", "Run mit Browser4", "", TRunCommand::Browser4),
+        },
+        9);
+    CreateHelpMenu("MnProduktInfo1", false);
     CollectMenuShortcuts();
+}
+
+void TFMDI_CSS2::RunCommand(TRunCommand command)
+{
+    if (command == TRunCommand::WebBrowser) {
+        // The page is looked for first: without one nothing is saved.
+        const std::optional<TRunTarget> target = CssRunTarget(command, RunContext());
+        if (!target || SaveForRun())
+            StartRunTarget(target);
+        return;
+    }
+    if (SaveForRun())
+        StartRunTarget(CssRunTarget(command, RunContext()));
 }
 
 bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)

@@ -19,6 +19,8 @@ public:
     TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
     void HandleDocCommand(TDocCommand command) override;
+    // The page shown is the main page or the HTML page beside the style sheet, never the sheet.
+    void RunCommand(TRunCommand command) override;
     // Undo shows the ring's position in the caption.
     void UndoCommand() override;
 

@@ -2,6 +2,7 @@
 // row. Items whose commands are not built yet have none and show disabled.
 #include "DocumentMenus.h"
 #include "FMain.h"
+#include "NetworkDriveDialogs.h"
 #include "PrintDocument.h"
 
 #include <QMdiArea>
@@ -38,8 +39,25 @@ std::vector<TMenuItem> TFMain::OptionsMenuItems()
         {"MnSetMemoColor", "Farbiger Editor", "", "", 0, [this] { SetEditorKind(true); }},
         {"MnSerMemoSW", "Schwarz-Weiß-Editor", "", "", 0, [this] { SetEditorKind(false); }},
         {"", "-"},
-        {"MnNetzwerklaufwerkVerbinden", "Netzwerklaufwerk verbinden"},
-        {"MnNetzwerklaufwerkTrennen", "Netzwerklaufwerk trennen"},
+        // Whatever the dialogs do, the program's own state stays as it is.
+        {"MnNetzwerklaufwerkVerbinden",
+         "Netzwerklaufwerk verbinden",
+         "",
+         "",
+         0,
+         [this] {
+             TFNetzwerkVerbinden dialog(this);
+             dialog.exec();
+         }},
+        {"MnNetzwerklaufwerkTrennen",
+         "Netzwerklaufwerk trennen",
+         "",
+         "",
+         0,
+         [this] {
+             TFNetzwerkTrennen dialog(this);
+             dialog.exec();
+         }},
         {"", "-"},
         {"MnDateilisteloeschen",
          "&Dateiliste löschen",

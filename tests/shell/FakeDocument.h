@@ -28,6 +28,7 @@ public:
         return SaveAnswer;
     }
     TSaveResult SaveDocumentAs() override { return TSaveResult::Cancelled(); }
+    void RunCommand(TRunCommand) override {}
     bool CloseQuery() override
     {
         ++Queries;
