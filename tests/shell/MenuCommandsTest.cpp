@@ -74,11 +74,11 @@ TEST(MenuCommands, EveryEnabledItemOfTheFrameAndBothWindowsHasACommand)
     EXPECT_EQ(SilentItems(frame, &walked).toStdString(), "");
     // The frame's four menus and both windows' four menus with their recent-file entries.
     EXPECT_GT(walked, 120);
-    // Parts that are not built yet show disabled.
+    // The last parts built, the network drive dialogs, are reached from the frame's menu.
     for (const char *name : {"MnNetzwerklaufwerkVerbinden", "MnNetzwerklaufwerkTrennen"}) {
-        const QAction *action = frame.findChild<QAction *>(name);
+        const auto *action = dynamic_cast<const TMenuAction *>(frame.findChild<QAction *>(name));
         ASSERT_NE(action, nullptr) << name;
-        EXPECT_FALSE(action->isEnabled()) << name;
+        EXPECT_TRUE(action->isEnabled() && action->HasCommand()) << name;
     }
     for (TFHTMLFrame *window : frame.DocumentWindows())
         window->CloseWithoutQuery();
