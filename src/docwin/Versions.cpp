@@ -16,7 +16,8 @@ TSaveResult WriteVersionFile(const QString &path, const QString &text)
 {
     bool lossless = true;
     QByteArray bytes = EncodeText(text, TTextFormat(), &lossless);
-    if (!lossless)
+    // ANSI bytes that also read as UTF-8 ("Ã¤" is C3 A4) would come back as other characters.
+    if (!lossless || DecodeText(bytes).Text != text)
         bytes = EncodeText(text, {TTextEncoding::Utf8Bom, TLineBreakStyle::CrLf});
     return WriteFileSafely(path, bytes, false);
 }

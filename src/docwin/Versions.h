@@ -14,7 +14,7 @@ inline const QString ReplacedTextFileName = QStringLiteral("Temp.dat");
 QString VersionFilePath(const QString &fileName);
 
 // Writes a text to a version file exactly as it is, line breaks included: as ANSI when ANSI can
-// hold every character, else as UTF-8 with byte order mark. A failure carries the German reason.
+// hold every character and reads back the same, else as UTF-8 with byte order mark. A failure carries the German reason.
 TSaveResult WriteVersionFile(const QString &path, const QString &text);
 
 // Reads a version file; a missing one gets a message that says no version was saved yet.

@@ -95,6 +95,12 @@ TEST_F(VersionCommandsTest, TextsBeyondAnsiAreKeptWhole)
     window.ActiveEditor().SetText(QString::fromUtf8("Grüße €"));
     window.SaveVersionCommand();
     EXPECT_EQ(Stored(LastVersionFileName), "Gr\xFC\xDF\x65 \x80");
+    // Unless its bytes would read back as UTF-8: "Ã¤" is not "ä".
+    const QString lookalike = QString::fromUtf8("Ã¤ bleibt Ã¤");
+    window.ActiveEditor().SetText(lookalike);
+    window.SaveVersionCommand();
+    window.LoadVersionCommand();
+    EXPECT_EQ(window.ActiveEditor().Text(), lookalike);
 }
 
 TEST_F(VersionCommandsTest, WithoutASavedVersionTheTextStaysAndTheUserIsTold)
