@@ -112,6 +112,10 @@ void InsertFixedText(const TCatalogueEntry &entry, TEditControl &editor)
     case TCatalogueAction::Paste:
         editor.PasteAtCaret(Pattern(entry.Text));
         break;
+    case TCatalogueAction::PasteEach:
+        for (const QString &line : lines)
+            editor.PasteAtCaret(line);
+        break;
     case TCatalogueAction::Lines:
         editor.InsertLinesAtCaretLine(lines);
         break;
@@ -123,6 +127,10 @@ void InsertFixedText(const TCatalogueEntry &entry, TEditControl &editor)
         break;
     case TCatalogueAction::Append:
         editor.AppendLines(lines);
+        break;
+    case TCatalogueAction::AppendToEnd:
+        editor.AppendLines(lines);
+        editor.SetSelStart(editor.TextLength());
         break;
     case TCatalogueAction::AtTop:
         editor.InsertLine(0, lines.join(CrLf));

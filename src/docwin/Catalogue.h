@@ -44,6 +44,9 @@ enum class TCatalogueAction {
     Submenu,
     // PasteAtCaret of the text (replaces the selection; the clipboard keeps the text).
     Paste,
+    // PasteAtCaret of each line in turn at the advancing caret: the lines form one run of text,
+    // and the clipboard keeps the last of them.
+    PasteEach,
     // The lines as a block in front of the caret's line (InsertLinesAtCaretLine).
     Lines,
     // The lines as a block behind the caret's line.
@@ -53,6 +56,8 @@ enum class TCatalogueAction {
     Declarations,
     // The lines appended after the last line; the caret stays where it is.
     Append,
+    // The lines appended after the last line; the caret goes to the end of the document.
+    AppendToEnd,
     // The lines in front of the document's first line.
     AtTop,
     // The text (its lines, each ending with a line break, and one more break) goes in front of

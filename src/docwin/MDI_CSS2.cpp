@@ -3,13 +3,13 @@
 #include "AppSettings.h"
 #include "ColorMemo.h"
 #include "ColorMemoPresets.h"
+#include "CssCatalogues.h"
 #include "DocumentHost.h"
 #include "DocumentText.h"
 #include "FileUtils.h"
 #include "MenuBuilder.h"
 #include "Prompter.h"
 #include "ReplaceOutsideScripts.h"
-#include "Skeletons.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -43,6 +43,7 @@ void TFMDI_CSS2::CreateMenus()
     CreateEditMenu(false);
     CreateViewMenu({});
     CreateVersionsMenu();
+    CreateCatalogueMenus(CssCatalogueMenus());
     CreateRunMenu(
         {
             RunItem("Mn_StartMainHTML", "Main-HTML", "F9", TRunCommand::MainHtml),
@@ -83,8 +84,7 @@ bool TFMDI_CSS2::OpenDocument(const QString &fileName, bool create)
         ActiveEditor().SetText(QString());
         if (create && !fileName.isEmpty()) {
             setWindowTitle(fileName);
-            ActiveEditor().AppendLines(CssBasicLines());
-            ActiveEditor().SetSelStart(ActiveEditor().TextLength());
+            ExecuteCatalogueEntry(CssBasicEntry, {ActiveEditor(), FileDir()});
             // A failure was shown; the new style sheet stays modified for a later save.
             static_cast<void>(SaveDocument());
         } else {

@@ -1,8 +1,8 @@
 #pragma once
 
-// The page skeletons and document types of the HTML window ("Grundgerüst", "Doc-Types"), the
-// page that a new "XHTML und CSS-Datei" gets on its first save, and the style sheet skeleton of
-// a new companion style sheet. Every indent and blank is part of the texts.
+// The page skeletons and document types of the HTML window ("Grundgerüst", "Doc-Types") and the
+// page that a new "XHTML und CSS-Datei" gets on its first save. Every indent and blank is part
+// of the texts.
 
 #include "Catalogue.h"
 
@@ -123,5 +123,3 @@ inline constexpr TCatalogueEntry DocTypeItems[] = {
 
 // T0 with the style sheet's file name (no folder).
 QStringList StylesheetPageLines(const QString &stylesheetName);
-// The basic rule block of a new style sheet ("Grundgerüst").
-QStringList CssBasicLines();

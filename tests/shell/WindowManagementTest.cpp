@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -87,6 +88,32 @@ TEST_F(WindowManagementTest, ExtensionChoosesTheWindowKind)
     EXPECT_TRUE(qobject_cast<TFMDITagra2 *>(Frame->DocumentWindows()[0]));
     EXPECT_TRUE(qobject_cast<TFMDI_CSS2 *>(Frame->DocumentWindows()[1]));
     EXPECT_EQ(Settings().EditorPfad, Dir.path() + "/");
+}
+
+TEST_F(WindowManagementTest, CssInsertionMenusStandInTheMenuBarWhileACssWindowIsActive)
+{
+    const auto captions = [this] {
+        QStringList texts;
+        for (const QAction *action : Frame->menuBar()->actions())
+            texts << action->text();
+        return texts;
+    };
+    Frame->OpenFile(MakeFile("style.css"));
+    QCoreApplication::processEvents();
+    const QStringList shown = captions();
+    const qsizetype versions = shown.indexOf("&Versionen");
+    ASSERT_GE(versions, 0) << shown.join('|').toStdString();
+    EXPECT_EQ(shown.mid(versions + 1, 7),
+              QStringList({"Basis &CSS",
+                           "Bilder",
+                           "Farben",
+                           "Schrift",
+                           "Listen / Tabellen / Forms",
+                           QString::fromUtf8("Ränder"),
+                           "Links"}));
+    Frame->OpenFile(MakeFile("page.html"));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(captions().contains("Basis &CSS"));
 }
 
 TEST_F(WindowManagementTest, MissingAndAlreadyLoadedFilesGetNotes)
