@@ -1,5 +1,6 @@
 // The menu "&CSS" of the HTML window as catalogue data: style sheet links and style blocks for
 // the head, rule blocks at the caret and single declarations.
+#include "CssValueRows.h"
 #include "HtmlCatalogues.h"
 
 namespace {
@@ -86,35 +87,6 @@ constexpr TCatalogueEntry DirectHtmlItems[] = {
      "<div style=\"overflow: auto; width: 100px; height: 100px; \">\n    <!-- Inhalt ->\n</div>"},
 };
 
-constexpr TCatalogueEntry BodyPictureItems[] = {
-    {"MnCss_BackgroundImage",
-     "Body: background-image",
-     "",
-     Paste,
-     R"(background-image=url("bild.jpg");)"},
-    {"MnCss_BackgroundRepeat",
-     "Body: background-repeat",
-     "",
-     Paste,
-     "background-repeat:no-repeat;  /* repeat-x  repeat-y repear"},
-    {"MnCss_BackgroundAttachment",
-     "Body: background-attachment",
-     "",
-     Paste,
-     "background-attachment:scroll;  /* scroll  fixed=bleibt beim scrollen fixed */"},
-    {"MnCss_BackgroundPosition",
-     "Body: background-position",
-     "",
-     Paste,
-     "background-position:left;  /* left center right top bottom,   w% x% y% z%, 0.3em */"},
-};
-
-constexpr TCatalogueEntry ColourItems[] = {
-    {"MnCss_Hintergrundfarbe", "Hintergrundfarbe", "", Declarations, "  background-color: gray;"},
-    {"MnCss_FarbeHex", "&Farbe (Hex)", "", HexColour, "#%1;"},
-    {"MnCss_FarbeTextkonstante", "&Farbe Textkonstante", "", NamedColour, " %1;"},
-};
-
 constexpr TCatalogueEntry FontFamilyItems[] = {
     {"MnCss_FonttypVerdana",
      "Verdana, Arial, Helvetica, Swiss",
@@ -147,17 +119,6 @@ constexpr TCatalogueEntry TextDecorationItems[] = {
     {"MnCss_Kursiv", "Kursiv", "", Declarations, "  font-style:italic;"},
 };
 
-constexpr TCatalogueEntry TextTransformItems[] = {
-    {"MnCss_TextTransformNone", "none", "", Declarations, "  text-transform: none;"},
-    {"MnCss_TextTransformUppercase", "uppercase", "", Declarations, "  text-transform: uppercase;"},
-    {"MnCss_TextTransformLowercase", "lowercase", "", Declarations, "  text-transform: lowercase;"},
-    {"MnCss_TextTransformCapitalize",
-     "capitalize",
-     "",
-     Declarations,
-     "  text-transform: capitalize;"},
-};
-
 constexpr TCatalogueEntry FontItems[] = {
     {"MnCss_SchriftSize", "&Schrift Size=1,2em", "", Declarations, "  font-size: 1.2em;"},
     {"MnCss_Schriftfarbe", "Schriftfarbe", "", HexColourLine, "color:#%1;"},
@@ -171,68 +132,14 @@ constexpr TCatalogueEntry FontItems[] = {
     {"MnCss_WordSpacing", "Word-Spacing", "", Declarations, "  word-spacing:2pt;"},
     {"MnCss_LetterSpacing", "Letter-Spacing", "", Declarations, "  letter-spacing:3pt;"},
     {"MnCss_TextDecoration", "text-decoration", "", Submenu, "", "", TextDecorationItems},
-    {"MnCss_TextTransform", "text-transform", "", Submenu, "", "", TextTransformItems},
+    {"MnCss_TextTransform", "text-transform", "", Submenu, "", "", CssRows::TextTransforms},
     {"MnCss_TextIndent", "Texteinrücken (text-indent)", "", Declarations, "  text-indent: 1.0in;"},
 };
 
-constexpr TCatalogueEntry UnorderedListItems[] = {
-    {"MnCss_UlNone", "none", "", Paste, "list-style-type: none;"},
-    {"MnCss_UlCircle", "circle", "", Paste, "  list-style-type: circle;"},
-    {"MnCss_UlSquare", "square", "", Paste, "  list-style-type: square;"},
-    {"MnCss_UlDisc", "disc", "", Paste, "  list-style-type: disc;"},
-};
-
-constexpr TCatalogueEntry OrderedListItems[] = {
-    {"MnCss_OlNone", "none", "", Paste, "  list-style-type: none;"},
-    {"MnCss_OlDecimal", "decimal", "", Paste, "  list-style-type: decimal;"},
-    {"MnCss_OlDecimalLeadingZero",
-     "decimal-leading-zero",
-     "",
-     Paste,
-     "  list-style-type: decimal-leading-zero;"},
-    {"MnCss_OlLowerRoman", "lower-roman", "", Paste, "  list-style-type: lower-roman;"},
-    {"MnCss_OlUpperRoman", "upper-roman", "", Paste, "  list-style-type: upper-roman;"},
-    {"MnCss_OlLowerGreek", "lower-greek", "", Paste, "  list-style-type: lower-greek;"},
-    {"MnCss_OlLowerLatin", "lower-latin", "", Paste, "  list-style-type: lower-latin;"},
-    {"MnCss_OlUpperLatin", "upper-latin", "", Paste, "  list-style-type: upper-latin;"},
-};
-
-constexpr TCatalogueEntry ListPositionItems[] = {
-    {"MnCss_ListPositionInside", "inside", "", Paste, "  list-style-position: inside;"},
-    {"MnCss_ListPositionOutside", "outside", "", Paste, "  list-style-position: outside;"},
-};
-
 constexpr TCatalogueEntry ListItems[] = {
-    {"MnCss_ListenUL", "UL", "", Submenu, "", "", UnorderedListItems},
-    {"MnCss_ListenOL", "OL", "", Submenu, "", "", OrderedListItems},
-    {"MnCss_ListStylePosition", "list-style-position", "", Submenu, "", "", ListPositionItems},
-};
-
-constexpr TCatalogueEntry BorderStyleItems[] = {
-    {"MnCss_BorderStyleNone", "none", "", Paste, "  border-style: none;"},
-    {"MnCss_BorderStyleHidden", "hidden", "", Paste, "  border-style: hidden;"},
-    {"MnCss_BorderStyleDotted", "dotted", "", Paste, "  border-style: dotted;"},
-    {"MnCss_BorderStyleDashed", "dashed", "", Paste, "  border-style: dashed;"},
-    {"MnCss_BorderStyleSolid", "solid", "", Paste, "  border-style: solid;"},
-    {"MnCss_BorderStyleDouble", "double", "", Paste, "  border-style: double;"},
-    {"MnCss_BorderStyleGroove", "groove", "", Paste, "  border-style: groove;"},
-    {"MnCss_BorderStyleRidge", "ridge", "", Paste, "  border-style: ridge;"},
-    {"MnCss_BorderStyleInset", "inset", "", Paste, "  border-style: inset;"},
-    {"MnCss_BorderStyleOutset", "outset", "", Paste, "  border-style: outset;"},
-};
-
-constexpr TCatalogueEntry PaddingItems[] = {
-    {"MnCss_PaddingOne", "Ein Wert für alle vier Werte", "", Paste, "  padding: 10px;"},
-    {"MnCss_PaddingTwo",
-     "Zwei Werte: top/bottom  und left/right",
-     "",
-     Paste,
-     "  padding: 10px 10px;  // T/B  und L/R"},
-    {"MnCss_PaddingFour", "Vier Werte", "", Paste, "  padding: 10px 10px 10px 10px;"},
-    {"MnCss_PaddingTop", "Padding-top", "", Declarations, "  padding-top: 10px;"},
-    {"MnCss_PaddingLeft", "Padding-left", "", Declarations, "  padding-left: 10px;"},
-    {"MnCss_PaddingBottom", "Padding-Bottom", "", Declarations, "  padding-bottom: 10px;"},
-    {"MnCss_PaddingRight", "Padding-right", "", Declarations, "  padding-right: 10px;"},
+    {"MnCss_ListenUL", "UL", "", Submenu, "", "", CssRows::UnorderedListTypes},
+    {"MnCss_ListenOL", "OL", "", Submenu, "", "", CssRows::OrderedListTypes},
+    {"MnCss_ListStylePosition", "list-style-position", "", Submenu, "", "", CssRows::ListPositions},
 };
 
 constexpr TCatalogueEntry MarginItems[] = {
@@ -251,33 +158,10 @@ constexpr TCatalogueEntry MarginItems[] = {
 
 constexpr TCatalogueEntry BorderItems[] = {
     {"MnCss_BorderFarbe", "Border-Farbe", "", Paste, "  border-color: red;"},
-    {"MnCss_BorderStyle", "Border-Style", "", Submenu, "", "", BorderStyleItems},
+    {"MnCss_BorderStyle", "Border-Style", "", Submenu, "", "", CssRows::BorderStyles},
     {"MnCss_BorderWidth", "border-width", "", Paste, "  border-width:5px;"},
-    {"MnCss_Padding", "Innenrand (Padding)", "", Submenu, "", "", PaddingItems},
+    {"MnCss_Padding", "Innenrand (Padding)", "", Submenu, "", "", CssRows::Paddings},
     {"MnCss_Margin", "Außenrand (Margin)", "", Submenu, "", "", MarginItems},
-};
-
-constexpr TCatalogueEntry HorizontalAlignItems[] = {
-    {"MnCss_TextAlignLeft", "Links ausgerichtet", "", Declarations, "  text-align: left;"},
-    {"MnCss_TextAlignCenter", "Zentriert ausgerichtet", "", Declarations, "  text-align: center;"},
-    {"MnCss_TextAlignRight", "Rechts ausgerichtet", "", Declarations, "  text-align: right;"},
-    {"MnCss_TextAlignJustify", "Blocksatz", "", Declarations, "  text-align: justify;"},
-};
-
-constexpr TCatalogueEntry VerticalAlignItems[] = {
-    {"MnCss_ValignBaseline", "baseline", "", Declarations, "  vertical-align: baseline;"},
-    {"MnCss_ValignSub", "Sub", "", Declarations, "  vertical-align: sub;"},
-    {"MnCss_ValignSuper", "super", "", Declarations, "  vertical-align: super;"},
-    {"MnCss_ValignTextTop", "text-top", "", Declarations, "  vertical-align: text-top;"},
-    {"MnCss_ValignTextBottom", "text-bottom", "", Declarations, "  vertical-align: text-bottom;"},
-    {"MnCss_ValignMiddle", "middle", "", Declarations, "  vertical-align: middle;"},
-    {"MnCss_ValignTop", "top", "", Declarations, "  vertical-align: top;"},
-    {"MnCss_ValignBottom", "bottom", "", Declarations, "  vertical-align: bottom;"},
-    {"MnCss_ValignPercentage",
-     "percentage",
-     "",
-     Declarations,
-     "  vertical-align: 20%;  /*  -20%  oder +20% */"},
 };
 
 constexpr TCatalogueEntry CssItems[] = {
@@ -324,13 +208,19 @@ constexpr TCatalogueEntry CssItems[] = {
      "     color:red;\n     }"},
     {"MnDirekterHtmlCode", "Direkter HMTL-Code", "", Submenu, "", "", DirectHtmlItems},
     {"", "-", "", Inactive},
-    {"MnCss_BilderImBody", "Bilder im body", "", Submenu, "", "", BodyPictureItems},
-    {"MnCss_Farben", "Farben", "", Submenu, "", "", ColourItems},
+    {"MnCss_BilderImBody", "Bilder im body", "", Submenu, "", "", CssRows::BodyPictures},
+    {"MnCss_Farben", "Farben", "", Submenu, "", "", CssRows::Colours},
     {"MnCss_Schrift", "Schrift", "", Submenu, "", "", FontItems},
     {"MnCss_Listen", "Listen", "", Submenu, "", "", ListItems},
     {"MnCss_Raender", "Ränder", "", Submenu, "", "", BorderItems},
-    {"MnCss_HorizontalAlignment", "Horizontal Alignment", "", Submenu, "", "", HorizontalAlignItems},
-    {"MnCss_VerticalAlign", "Vertical Align", "", Submenu, "", "", VerticalAlignItems},
+    {"MnCss_HorizontalAlignment",
+     "Horizontal Alignment",
+     "",
+     Submenu,
+     "",
+     "",
+     CssRows::HorizontalAligns},
+    {"MnCss_VerticalAlign", "Vertical Align", "", Submenu, "", "", CssRows::VerticalAligns},
 };
 
 } // namespace

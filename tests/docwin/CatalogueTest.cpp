@@ -325,7 +325,7 @@ TEST_F(CatalogueDialogs, HexColoursAreSixDigitsRedGreenBlue)
     const TCase cases[] = {
         {"MnFarbeHex", QColor(0, 0, 0), R"(<p "#000000">)"},
         {"MnFarbeHex", QColor(255, 0, 0), R"(<p "#FF0000">)"},
-        {"MnCss_FarbeHex", QColor(0, 0, 255), "<p #0000FF;>"},
+        {"MnInsertFarbe1", QColor(0, 0, 255), "<p #0000FF;>"},
         {"MnSchriftfarbe", QColor(255, 0, 0), "<font color=\"#FF0000\"></font>\r\n<p >"},
         {"MnCss_Schriftfarbe", QColor(0, 0, 128), "color:#000080;\r\n<p >"},
     };
@@ -346,7 +346,7 @@ TEST_F(CatalogueDialogs, CancelledDialogsChangeNothing)
     for (const char *name : {"MnFarbeHex",
                              "MnSchriftfarbe",
                              "MnFarbeTextkonstante",
-                             "MnCss_FarbeTextkonstante",
+                             "MnInsertFarbeKonstante",
                              "MnTabelleEinfuegen",
                              "MnGrafikBild",
                              "MnBildCoords",
