@@ -504,3 +504,28 @@ TEST_F(CssInsertMenus, PlainViewCommandsActOnThePlainEditor)
               "p {\r\n    text-transform: uppercase;\r\n  list-style-type: disc;\r\n}\r\na:link{"
               "\r\n  color: #0000FF;\r\n}");
 }
+
+TEST_F(CssInsertMenus, CaptionsKeepTheirBlanksTyposAndAccelerators)
+{
+    const struct
+    {
+        const char *Name;
+        const char *Caption;
+    } cases[] = {
+        {"MnHTML_Schrift", "&Schrift Size=1.2em"},
+        {"MnInsertCSS", "leerer &CSS-Block"},
+        {"MnUebereinanderDefinition", "Übereinander Definition, h1+h2"},
+        {"MnTabellenRand", "Tabelllen mit Rand"},
+        {"MnInsert_CSS_FieldsetLegend", "CSS Fieldset Legend / Label"},
+        {"MnPaddingTwo", "Zwei Werte: top/bottom  und left/right"},
+        {"MnCSS_Italic", "Italic / Kursiv"},
+        {"MnGroesseSchriftProzent", "größere Schrift %"},
+        {"MnInsertFarbe1", "&Farbe (Hex)"},
+        {"MnBorderWidth", "border-width"},
+    };
+    for (const auto &c : cases) {
+        const QAction *action = Window.findChild<QAction *>(c.Name);
+        ASSERT_NE(action, nullptr) << c.Name;
+        EXPECT_EQ(action->text(), Utf8(c.Caption));
+    }
+}

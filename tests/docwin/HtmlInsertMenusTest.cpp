@@ -8,6 +8,7 @@
 #include "RecordingHost.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -105,6 +106,43 @@ TEST_F(HtmlInsertMenus, CharacterReferenceCaptionsShowTheirAmpersand)
         EXPECT_TRUE(text.contains("(&&#x00")) << text.toStdString();
     }
     EXPECT_EQ(Window.findChild<QAction *>("MnHtml_Body")->text(), "&Body");
+}
+
+TEST_F(HtmlInsertMenus, CaptionsAndShortcutsStandAsWritten)
+{
+    const struct
+    {
+        const char *Name;
+        const char *Caption;
+        const char *Shortcut;
+    } cases[] = {
+        {"MnFont_Bold", "Fett", "Ctrl+B"},
+        {"MnFont_Italic", "Kursiv (veraltet)", "Ctrl+I"},
+        {"MnFont_Underline", "Unterstrichen (veraltet)", "Ctrl+U"},
+        {"MnFont_Sup", "Hochgestellt", "Ctrl+Alt+H"},
+        {"MnFont_Sub", "Tiefgestellt", "Ctrl+Alt+T"},
+        {"MnHTML_Schrift", "&Schrift Size=4 (veraltet)", ""},
+        {"MnCss_SchriftSize", "&Schrift Size=1,2em", ""},
+        {"MnInsertHeadText", "Überschrift (H1..H6)", ""},
+        {"MnTabelleEinfuegen", "&Tabelle einfügen...", ""},
+        {"MnInsert_CSS_FieldsetLegend", "Fieldset/Legend", ""},
+        {"MnCss_Tabellen", "&Tabellen", ""},
+        {"MnDirekterHtmlCode", "Direkter HMTL-Code", ""},
+        {"MnInsertHTML5_color", "HTML5:color", ""},
+        {"MnInsertMemo", "Textarea (mehrzeiligen Editor)", ""},
+        {"MnJava_do", "do...while", ""},
+        {"echoText_Variable_Trennung", "echo text und Variable, Trennung", ""},
+    };
+    for (const auto &c : cases) {
+        const QAction *action = Window.findChild<QAction *>(c.Name);
+        if (!action) {
+            const QMenu *menu = Window.findChild<QMenu *>(c.Name);
+            ASSERT_NE(menu, nullptr) << c.Name;
+            action = menu->menuAction();
+        }
+        EXPECT_EQ(action->text(), QString::fromUtf8(c.Caption)) << c.Name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(c.Shortcut)) << c.Name;
+    }
 }
 
 } // namespace
