@@ -36,6 +36,14 @@ private:
 
 namespace {
 
+// Modifiers that count as held keys (the keypad flag is not one).
+Qt::KeyboardModifiers HeldModifiers(const QInputEvent *event)
+{
+    return event->modifiers() & ~Qt::KeypadModifier;
+}
+
+} // namespace
+
 bool IsNavigationKey(int key)
 {
     switch (key) {
@@ -52,14 +60,6 @@ bool IsNavigationKey(int key)
         return false;
     }
 }
-
-// Modifiers that count as held keys (the keypad flag is not one).
-Qt::KeyboardModifiers HeldModifiers(const QInputEvent *event)
-{
-    return event->modifiers() & ~Qt::KeypadModifier;
-}
-
-} // namespace
 
 TColorMemo::TColorMemo(QWidget *parent)
     : QPlainTextEdit(parent)

@@ -19,6 +19,9 @@ struct TColourPassInfo
     int End = 0;
 };
 
+// The keys that move the caret: arrows, Home, End, Page Up and Page Down.
+bool IsNavigationKey(int key);
+
 // One line number of the gutter as it is painted (gutter coordinates).
 struct TGutterLabel
 {

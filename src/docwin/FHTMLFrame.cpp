@@ -6,6 +6,7 @@
 #include "DocumentMenus.h"
 #include "DocumentText.h"
 #include "FileUtils.h"
+#include "LoadSlices.h"
 #include "PlainTextEditControl.h"
 #include "Prompter.h"
 
@@ -18,16 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QStackedWidget>
-
-namespace {
-
-// Files above this size load with a progress dialog, in pieces of the second size.
-constexpr qint64 LargeFileSize = 4 * 1024 * 1024;
-constexpr qsizetype LoadPieceSize = 2 * 1024 * 1024;
-
-} // namespace
 
 TFHTMLFrame::TFHTMLFrame(TDocKind kind, QWidget *parent)
     : QWidget(parent)
@@ -40,6 +32,9 @@ TFHTMLFrame::TFHTMLFrame(TDocKind kind, QWidget *parent)
     Timer1.setInterval(50);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TFHTMLFrame::StartupStep);
+    LoadTimer.setParent(this);
+    LoadTimer.setObjectName("LoadTimer");
+    connect(&LoadTimer, &QTimer::timeout, this, &TFHTMLFrame::PutNextSlice);
     TimerUndo.setObjectName("TimerUndo");
     TimerUndo.setInterval(2000);
 }
@@ -120,60 +115,6 @@ void TFHTMLFrame::ApplyEditorFont()
     }
 }
 
-std::unique_ptr<QProgressDialog> TFHTMLFrame::LoadProgress(const QString &path)
-{
-    if (QFileInfo(path).size() <= LargeFileSize)
-        return nullptr;
-    auto progress = std::make_unique<QProgressDialog>("Datei wird gelesen ...",
-                                                      QString(),
-                                                      0,
-                                                      100,
-                                                      this);
-    progress->setObjectName("LoadProgress");
-    progress->setWindowTitle("Datei laden");
-    progress->setWindowModality(Qt::ApplicationModal);
-    progress->setMinimumDuration(0);
-    progress->setValue(0);
-    return progress;
-}
-
-bool TFHTMLFrame::LoadDocumentText(const QString &path,
-                                   const std::function<QString(QString)> &prepare)
-{
-    std::unique_ptr<QProgressDialog> progress = LoadProgress(path);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    TDocumentLoad result = Doc.Load(path);
-    QApplication::restoreOverrideCursor();
-    if (!result.Ok) {
-        progress.reset();
-        ShowError("Fehler", result.Error);
-        return false;
-    }
-    if (progress) {
-        progress->setLabelText("Datei wird umgewandelt ...");
-        progress->setValue(10);
-    }
-    QString text = prepare(std::move(result.Text));
-    if (progress)
-        progress->setLabelText("Datei wird angezeigt ...");
-    if (WarnAboutLineBreakCharacters(path, text))
-        text = LineBreakCharactersAsLineBreaks(std::move(text));
-    PutTextIntoEditor(text, progress.get());
-    // What the editor made of the text (it may turn odd characters into others) is what a
-    // binary file is compared with when it is saved.
-    if (Doc.WantsLoadedText())
-        Doc.SetLoadedText(ActiveEditor().Text());
-    ActiveEditor().SetSelStart(0);
-    // The loaded text is the first snapshot of the undo ring, taken now (behind the progress
-    // dialog of a big file) rather than with the first key press.
-    UndoRing.TakeUndoSnapshot(ActiveEditor(), text);
-    progress.reset();
-    if (!result.Note.isEmpty())
-        ShowNote("Hinweis", result.Note);
-    ShowFormatNote();
-    return true;
-}
-
 bool TFHTMLFrame::LoadFileWith(const QString &path, const std::function<QString(QString)> &prepare)
 {
     if (!LoadDocumentText(path, prepare))
@@ -199,6 +140,7 @@ void TFHTMLFrame::FinishOpening()
 
 TSaveResult TFHTMLFrame::SaveDocument()
 {
+    FinishLoading();
     // A document without a file it may replace is saved under a new name.
     if (Doc.NeedsNewName()) {
         ShowWindow();
@@ -209,6 +151,7 @@ TSaveResult TFHTMLFrame::SaveDocument()
 
 TSaveResult TFHTMLFrame::SaveUnderChosenName(const TFileDialogOptions &options)
 {
+    FinishLoading();
     const TFileDialogResult chosen = Prompter().AskSaveFileName(options);
     if (!chosen.Accepted())
         return TSaveResult::Cancelled();
@@ -265,27 +208,6 @@ bool TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QStrin
     return count > 0;
 }
 
-void TFHTMLFrame::PutTextIntoEditor(const QString &text, QProgressDialog *progress)
-{
-    TEditControl &editor = ActiveEditor();
-    if (!progress) {
-        editor.SetText(text);
-        return;
-    }
-    // Piece by piece, each ending after a line break, so the dialog can show the progress.
-    editor.SetText(QString());
-    qsizetype from = 0;
-    while (from < text.size()) {
-        qsizetype to = std::min(text.size(), from + LoadPieceSize);
-        const qsizetype lineEnd = text.indexOf('\n', to);
-        to = lineEnd < 0 ? text.size() : lineEnd + 1;
-        editor.SetSelStart(editor.TextLength());
-        editor.ReplaceSelection(text.mid(from, to - from));
-        from = to;
-        progress->setValue(20 + int(80 * from / text.size()));
-    }
-}
-
 void TFHTMLFrame::ReloadCommand()
 {
     // The text about to be replaced goes into the undo ring first.
@@ -333,6 +255,8 @@ void TFHTMLFrame::FormActivate()
 
 void TFHTMLFrame::HandleDocCommand(TDocCommand command)
 {
+    // The frame's commands work on the whole text.
+    FinishLoading();
     switch (command) {
     // A relayed save has no caller waiting for it: the window has shown a failure itself.
     case TDocCommand::DocSave:

@@ -23,10 +23,10 @@
 
 class QMenu;
 class QPlainTextEdit;
-class QProgressDialog;
 class QStackedWidget;
 class TColorMemo;
 class TFindDialog;
+class TLoadSlices;
 class TPlainTextEditControl;
 struct TFileDialogOptions;
 
@@ -91,6 +91,12 @@ public:
     virtual bool CloseQuery();
     // True while the document has unsaved changes.
     virtual bool IsModified() const;
+    // A big text is still going into the editor: the window shows what is in, the editor is
+    // read-only and the menus are disabled until the rest is in.
+    bool IsLoading() const { return PendingLoad != nullptr; }
+    // Puts the rest of a text still loading into the editor now: for whatever needs the whole
+    // text (a key that edits, a command, saving). Nothing when no load is pending.
+    void FinishLoading();
     // The window's menus that merge into the frame's menu bar while it is active.
     virtual QList<TMergedMenu> MergedMenus() const { return Menus; }
     // Rebuilds the window's own recent-file items.
@@ -140,8 +146,9 @@ protected:
     // FileName and its parts from a path; "noname" keeps empty parts.
     void SetFileName(const QString &fileName) { Doc.SetFileName(fileName); }
     // Reads a file into the active editor: the text is first passed through prepare (the
-    // window's conversion on loading), the caret goes to the start. Big files show a progress
-    // dialog while they load. Shows the reason and returns false when the file cannot be read.
+    // window's conversion on loading), the caret goes to the start. A big text shows its first
+    // screen at once and the rest follows in slices (see IsLoading). Shows the reason and
+    // returns false when the file cannot be read.
     bool LoadDocumentText(const QString &path, const std::function<QString(QString)> &prepare);
     // LoadDocumentText, then the caption of a loaded file and the saved state.
     bool LoadFileWith(const QString &path, const std::function<QString(QString)> &prepare);
@@ -222,9 +229,13 @@ private:
     std::vector<TMenuItem> HelpMenuItems(const char *infoItemName, bool withForms);
     void RefreshBrowserCaptions(QMenu *runMenu);
     void ToggleWordWrap();
-    // The progress dialog of a big file's loading; none for a small file.
-    std::unique_ptr<QProgressDialog> LoadProgress(const QString &path);
-    void PutTextIntoEditor(const QString &text, QProgressDialog *progress);
+    // Slices of a big text (FHTMLFrameLoad.cpp): one more from the event loop; all the rest at
+    // once; what follows the last one; the editor and menus while slices are pending.
+    void PutNextSlice();
+    void AppendToEditor(QStringView slice);
+    void EndLoading();
+    void SetLoadingState(bool loading);
+    void ShowLoadProgress();
     // Tells of characters that the editor keeps only as line breaks; true when there are some.
     bool WarnAboutLineBreakCharacters(const QString &path, const QString &text);
     void BeforeCommand();
@@ -249,6 +260,10 @@ private:
     bool WordWrap = false;
     TFindState FindState;
     TFindDialog *FindDialog1 = nullptr;
+    // The text still going into the editor, slice by slice, and what to tell after it.
+    std::unique_ptr<TLoadSlices> PendingLoad;
+    QString LoadNote;
+    QTimer LoadTimer;
     // The print buffer: exactly the document text while a print runs.
     TTextBuffer memo2;
     QString LastVersionNameValue;

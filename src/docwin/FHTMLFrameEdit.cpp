@@ -32,6 +32,9 @@ void TFHTMLFrame::ConnectEditorCommands()
 
 void TFHTMLFrame::TakeUndoSnapshot()
 {
+    // Part of a loading text is no snapshot; the whole one is taken when it is in.
+    if (IsLoading())
+        return;
     UndoRing.TakeUndoSnapshot(ActiveEditor());
 }
 
@@ -58,6 +61,7 @@ void TFHTMLFrame::RedoCommand()
 
 void TFHTMLFrame::BeforeCommand()
 {
+    FinishLoading();
     // A menu key never reaches the editor as a key press, so the snapshot that a key press
     // would take is taken here, before the command changes the text.
     if (Settings().UndoMitKeyUp)

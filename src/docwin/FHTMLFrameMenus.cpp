@@ -114,10 +114,27 @@ bool TFHTMLFrame::IsMenuShortcut(QKeyEvent *event) const
     return MenuShortcuts.contains(event->keyCombination());
 }
 
+namespace {
+
+// A key that moves the caret or scrolls within the text that is there (Ctrl+End is not one: it
+// goes to the end of the whole text).
+bool IsPlainNavigationKey(const QKeyEvent &key)
+{
+    return IsNavigationKey(key.key()) && !(key.modifiers() & Qt::ControlModifier);
+}
+
+} // namespace
+
 bool TFHTMLFrame::eventFilter(QObject *watched, QEvent *event)
 {
     QObject *colour = MemoColor();
     const bool isEditor = watched == colour || watched == MemoSW();
+    // While a big text loads, keys that move the caret or scroll work on what is in; a key
+    // that may edit or run a command waits until the whole text is in.
+    if (isEditor && IsLoading()
+        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+        && !IsPlainNavigationKey(*static_cast<QKeyEvent *>(event)))
+        FinishLoading();
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // The window's menu keys (Ctrl+Z, Ctrl+Y, ...) belong to its commands, not to the

@@ -286,27 +286,6 @@ TEST_F(DocumentWindowTest, MenusCarryTheirNamesAndMergeGroups)
     EXPECT_TRUE(window.ActiveEditor().WordWrap());
 }
 
-TEST_F(DocumentWindowTest, BigFileLoadsInPiecesWithTheSameText)
-{
-    QByteArray bytes;
-    for (int i = 0; bytes.size() < 5 * 1024 * 1024; ++i)
-        bytes += "<p>Zeile " + QByteArray::number(i) + "\t\xE4</p>\r\n";
-    const QString page = Write("big.html", bytes);
-    TFMDITagra2 window;
-    window.resize(600, 400);
-    window.show();
-    ASSERT_TRUE(window.OpenDocument(page, false, false, false));
-    QString expected = QString::fromLatin1(bytes);
-    expected.replace('\t', ' ');
-    EXPECT_TRUE(window.ActiveEditor().Text() == expected);
-    EXPECT_EQ(window.ActiveEditor().SelStart(), 0);
-    EXPECT_FALSE(window.IsModified());
-    // After the start-up step the keys reach the editor, and the view shows the caret's top.
-    QPlainTextEdit *editor = window.ActiveEditorWidget();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == editor; }, 2000));
-    EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
-}
-
 TEST_F(DocumentWindowTest, UpdateReloadsWithoutAskingAndUndoBringsTheTypedTextBack)
 {
     const QString page = Write("u.html", "<p>\ta</p>\r\n<?php\tx ?>\r\n");
