@@ -1,5 +1,8 @@
 #include "Prompter.h"
 
+#include "FileUtils.h"
+
+#include <QFileInfo>
 #include <QtGlobal>
 
 namespace {
@@ -39,6 +42,18 @@ bool AskYesNo(const QString &caption, const QString &text, int helpContext)
 QString AskText(const QString &prompt, const QString &caption, const QString &initial)
 {
     return Prompter().AskText(prompt, caption, initial).value_or(QString());
+}
+
+bool MayReplaceFile(const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    // The question names the file without its folder and, as it always has, without a blank
+    // before "existiert".
+    const TSplitFileName parts = SplitFileName(path);
+    return AskYesNo("Bestätigen",
+                    "Die Datei " + parts.Base + parts.Ext
+                        + "existiert bereits.\r\nMöchten Sie sie ersetzen?");
 }
 
 bool IsExactlyBold(const QFont &font)

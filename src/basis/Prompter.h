@@ -88,3 +88,6 @@ void ShowError(const QString &caption, const QString &text);
 bool AskYesNo(const QString &caption, const QString &text, int helpContext = 0);
 // One-line input box; the edited text on OK, the empty string on Cancel.
 QString AskText(const QString &prompt, const QString &caption, const QString &initial);
+// Asks "Bestätigen" before an existing file is replaced. True when no file of that name exists
+// or the user answered Yes.
+bool MayReplaceFile(const QString &path);

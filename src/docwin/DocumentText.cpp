@@ -124,11 +124,6 @@ QString TabsToThreeBlanks(const QString &text)
     return ReplaceOutsideScripts(TabToThreeBlanks, text);
 }
 
-QString ReplaceQuestion(const QString &baseName, const QString &extension)
-{
-    return "Die Datei " + baseName + extension + "existiert bereits.\r\nMöchten Sie sie ersetzen?";
-}
-
 QString SaveChangesQuestion(const QString &fileName)
 {
     if (fileName == NoName)

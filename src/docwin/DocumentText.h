@@ -42,7 +42,5 @@ qsizetype LineBreakCharacterCount(const QString &text);
 // and saves them, so that every copy of the text has the editor's length.
 QString LineBreakCharactersAsLineBreaks(QString text);
 
-// The "Speichern unter" confirmation for an existing file.
-QString ReplaceQuestion(const QString &baseName, const QString &extension);
 // The close question for a modified document.
 QString SaveChangesQuestion(const QString &fileName);

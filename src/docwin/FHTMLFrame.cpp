@@ -156,11 +156,8 @@ TSaveResult TFHTMLFrame::SaveUnderChosenName(const TFileDialogOptions &options)
     if (!chosen.Accepted())
         return TSaveResult::Cancelled();
     const QString path = Doc.SaveAsName(chosen.Files.first());
-    if (QFileInfo::exists(path)) {
-        const TSplitFileName parts = SplitFileName(path);
-        if (!AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext)))
-            return TSaveResult::Cancelled();
-    }
+    if (!MayReplaceFile(path))
+        return TSaveResult::Cancelled();
     const TSaveResult result = ShowSaveResult(Doc.SaveAs(path, EditorText()));
     if (result.IsSaved()) {
         setWindowTitle(FileBase() + FileExt());

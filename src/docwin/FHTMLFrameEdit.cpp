@@ -13,7 +13,6 @@
 #include "Prompter.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -86,11 +85,8 @@ TSaveResult TFHTMLFrame::SaveBlockAsFile()
     if (!chosen.Accepted())
         return TSaveResult::Cancelled();
     const QString path = chosen.Files.first();
-    if (QFileInfo::exists(path)) {
-        const TSplitFileName parts = SplitFileName(path);
-        if (!AskYesNo("Bestätigen", ReplaceQuestion(parts.Base, parts.Ext)))
-            return TSaveResult::Cancelled();
-    }
+    if (!MayReplaceFile(path))
+        return TSaveResult::Cancelled();
     // The clipboard keeps the block afterwards, as the transfer left it.
     ActiveEditor().CopyToClipboard();
     const TSaveResult result = WriteBlockToFile(ActiveEditor(), path, Settings().AutoSave);

@@ -228,7 +228,7 @@ void TFCoords::BnCompressFileClick()
     options.FileName = PictureFile;
     options.Filter = "Bild-Dateien (*.bmp)|*.bmp|Bild-Dateien (*.jpg)|*.jpg|Alle Dateien (*.*)|*.*";
     const TFileDialogResult chosen = Prompter().AskSaveFileName(options);
-    if (chosen.Accepted())
+    if (chosen.Accepted() && MayReplaceFile(chosen.Files.first()))
         ResizePicture(zoom.Factor(), chosen.Files.first());
 }
 

@@ -195,6 +195,26 @@ TEST_F(CoordsTest, ResizeRefusesAnEmptyPictureBeforeAskingForAName)
     EXPECT_EQ(Tool.Picture().Image.size(), QSize(4, 4));
 }
 
+TEST_F(CoordsTest, ResizeAsksBeforeReplacingAFile)
+{
+    const QString source = WriteJpeg("source.jpg", {40, 30});
+    ASSERT_TRUE(Tool.OpenPicture(source));
+    const QString target = WriteJpeg("taken.jpg", {6, 6});
+    const QByteArray before = ReadBytes(target);
+    for (const bool replace : {false, true}) {
+        AnswerFactor(50, true);
+        Prompter.AnswerSave(target);
+        Prompter.YesNoAnswers = {replace};
+        Child<QToolButton>("BnCompressFile")->click();
+        EXPECT_EQ(Prompter.Texts("YesNo").size(), replace ? 2 : 1);
+        EXPECT_EQ(ReadBytes(target) == before, !replace);
+        EXPECT_EQ(Tool.PictureFileName(), replace ? target : source);
+    }
+    EXPECT_EQ(Prompter.Texts("YesNo").front(),
+              QString::fromUtf8(
+                  "Die Datei taken.jpgexistiert bereits.\r\nMöchten Sie sie ersetzen?"));
+}
+
 TEST_F(CoordsTest, ResizeWriteFailureKeepsPictureAndName)
 {
     const QString source = WriteJpeg("keep.jpg", {10, 10});
