@@ -1,6 +1,7 @@
 #include "LRadio4.h"
 
 #include "Globals.h"
+#include "OkCancelRow.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,21 +27,13 @@ TFLRadio4::TFLRadio4(QWidget *parent)
     }
     RWahl[0]->setChecked(true);
 
-    auto *okButton = new QPushButton("&Ok", this);
-    okButton->setObjectName("BnOk");
-    okButton->setDefault(true);
-    auto *cancelButton = new QPushButton("Abbruch", this);
-    cancelButton->setObjectName("BnAbbruch");
-    connect(okButton, &QPushButton::clicked, this, &TFLRadio4::OkClick);
-    connect(cancelButton, &QPushButton::clicked, this, &TFLRadio4::CancelClick);
+    const TOkCancelRow buttons = MakeOkCancelRow(this, "Abbruch", "BnAbbruch");
+    connect(buttons.Ok, &QPushButton::clicked, this, &TFLRadio4::OkClick);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &TFLRadio4::CancelClick);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(LGroup);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 }
 
 void TFLRadio4::SetGroupCaption(const QString &caption)

@@ -1,6 +1,7 @@
 #include "FarbKonstante.h"
 
 #include "NamedColors.h"
+#include "OkCancelRow.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,18 +71,10 @@ TFFarbKonstante::TFFarbKonstante(QWidget *parent)
 
 QLayout *TFFarbKonstante::CreateButtons()
 {
-    auto *okButton = new QPushButton("&Ok", this);
-    okButton->setObjectName("BnOk");
-    okButton->setDefault(true);
-    auto *cancelButton = new QPushButton("&Abbruch", this);
-    cancelButton->setObjectName("BnEsc");
-    connect(okButton, &QPushButton::clicked, this, &TFFarbKonstante::OkClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    return buttons;
+    const TOkCancelRow buttons = MakeOkCancelRow(this, "&Abbruch", "BnEsc");
+    connect(buttons.Ok, &QPushButton::clicked, this, &TFFarbKonstante::OkClick);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons.Row;
 }
 
 void TFFarbKonstante::ListBox1Click()

@@ -1,5 +1,7 @@
 #include "Tabelle.h"
 
+#include "OkCancelRow.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -108,18 +110,10 @@ QLayout *TFTabelle::CreateCheckBoxes()
 
 QLayout *TFTabelle::CreateButtons()
 {
-    auto *okButton = new QPushButton("&Ok", this);
-    okButton->setObjectName("BnOk");
-    okButton->setDefault(true);
-    auto *cancelButton = new QPushButton("Abbruch", this);
-    cancelButton->setObjectName("BnESC");
-    connect(okButton, &QPushButton::clicked, this, &TFTabelle::OkClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    buttons->addWidget(cancelButton);
-    return buttons;
+    const TOkCancelRow buttons = MakeOkCancelRow(this, "Abbruch", "BnESC");
+    connect(buttons.Ok, &QPushButton::clicked, this, &TFTabelle::OkClick);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    return buttons.Row;
 }
 
 TTableOptions TFTabelle::Options() const

@@ -1,5 +1,7 @@
 #include "Zoom.h"
 
+#include "OkCancelRow.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,25 +40,17 @@ TFZoom::TFZoom(QWidget *parent)
     auto *factorLabel = new QLabel("Faktor in Prozent", this);
     factorLabel->setBuddy(spZoomFaktor);
 
-    auto *okay = new QPushButton("&Ok", this);
-    okay->setObjectName("BnOk");
-    okay->setDefault(true);
-    auto *cancel = new QPushButton("&Abbrechen", this);
-    cancel->setObjectName("BnAbbrechen");
-    connect(okay, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const TOkCancelRow buttons = MakeOkCancelRow(this, "&Abbrechen", "BnAbbrechen");
+    connect(buttons.Ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons.Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *factorRow = new QHBoxLayout;
     factorRow->addWidget(factorLabel);
     factorRow->addWidget(spZoomFaktor);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okay);
-    buttons->addWidget(cancel);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(HeadingLabel(this));
     layout->addLayout(factorRow);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 }
 
 int TFZoom::Factor() const
