@@ -1,3 +1,4 @@
+#include "BenchText.h"
 #include "ColorMemo.h"
 #include "ColorMemoPresets.h"
 #include "PlainTextEditControl.h"
@@ -23,11 +24,7 @@ QString HtmlText(qsizetype bytes, bool breaks = true)
         = QStringLiteral(
               "<TR><TD WIDTH=\"50%\">Zelle</TD><TD BGCOLOR=\"#FFFFFF\">&nbsp;Text</TD></TR>")
           + (breaks ? QStringLiteral("\r\n") : QStringLiteral(" "));
-    QString text;
-    text.reserve(bytes + line.size());
-    while (text.size() < bytes)
-        text += line;
-    return text;
+    return RepeatedLine(line, bytes);
 }
 
 const QString &Text50MB()
@@ -134,14 +131,3 @@ BENCHMARK(TypeOneCharacterPlain)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

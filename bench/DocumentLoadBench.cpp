@@ -3,10 +3,8 @@
 // snippets from the menus in them.
 #include "MDITagra2.h"
 #include "ProgramPaths.h"
-#include "Prompter.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -122,42 +120,4 @@ BENCHMARK(InsertIntoPage)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 
-// Answers nothing; the benchmark never asks.
-class TSilentPrompter : public TPrompter
-{
-public:
-    void ShowNote(const QString &, const QString &) override {}
-    void ShowError(const QString &, const QString &) override {}
-    bool AskYesNo(const QString &, const QString &, int) override { return false; }
-    TYesNoCancel AskYesNoCancel(const QString &, const QString &) override
-    {
-        return TYesNoCancel::No;
-    }
-    std::optional<QString> AskText(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    TFileDialogResult AskOpenFileNames(const TFileDialogOptions &) override { return {}; }
-    TFileDialogResult AskSaveFileName(const TFileDialogOptions &) override { return {}; }
-    int AskChoice(const QString &, const QString &, const QStringList &) override { return 0; }
-    std::optional<QColor> AskColor(const QColor &) override { return std::nullopt; }
-    std::optional<TFontChoice> AskFont(const TFontChoice &) override { return std::nullopt; }
-};
-
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HTML_EDITOR_REGISTRY", (home.path() + "/registry.json").toLocal8Bit());
-    qputenv("HTML_EDITOR_HOME", (home.path() + "/home").toLocal8Bit());
-    QApplication app(argc, argv);
-    TSilentPrompter prompter;
-    SetPrompter(&prompter);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,11 +2,10 @@
 // 30 MB of markup): building the markup, and writing it into a text buffer and into a shown
 // HTML window's editor, up to the repaint that shows it.
 #include "MDITagra2.h"
-#include "Prompter.h"
 #include "TableMarkup.h"
 #include "TextBuffer.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -72,42 +71,4 @@ void InsertIntoHtmlWindow(benchmark::State &state)
 }
 BENCHMARK(InsertIntoHtmlWindow)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// Answers nothing; the benchmark never asks.
-class TSilentPrompter : public TPrompter
-{
-public:
-    void ShowNote(const QString &, const QString &) override {}
-    void ShowError(const QString &, const QString &) override {}
-    bool AskYesNo(const QString &, const QString &, int) override { return false; }
-    TYesNoCancel AskYesNoCancel(const QString &, const QString &) override
-    {
-        return TYesNoCancel::No;
-    }
-    std::optional<QString> AskText(const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    TFileDialogResult AskOpenFileNames(const TFileDialogOptions &) override { return {}; }
-    TFileDialogResult AskSaveFileName(const TFileDialogOptions &) override { return {}; }
-    int AskChoice(const QString &, const QString &, const QStringList &) override { return 0; }
-    std::optional<QColor> AskColor(const QColor &) override { return std::nullopt; }
-    std::optional<TFontChoice> AskFont(const TFontChoice &) override { return std::nullopt; }
-};
-
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("HTML_EDITOR_REGISTRY", (home.path() + "/registry.json").toLocal8Bit());
-    qputenv("HTML_EDITOR_HOME", (home.path() + "/home").toLocal8Bit());
-    QApplication app(argc, argv);
-    TSilentPrompter prompter;
-    SetPrompter(&prompter);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,12 +2,12 @@
 // editors use, and the heap bytes it holds afterwards, per line and against the text's own
 // UTF-16 size. Run: build/bench/text_storage_bench
 
+#include "BenchText.h"
 #include "ChunkedText.h"
 #include "PlainTextEditControl.h"
 #include "TextBuffer.h"
 #include "TextPositions.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -22,11 +22,7 @@ QString Page(qsizetype bytes)
 {
     const QString line = QStringLiteral(
         "<tr><td class=\"zelle\">Grüße aus Köln</td><td width=\"80\">Maß</td></tr>\r\n");
-    QString text;
-    text.reserve(bytes + line.size());
-    while (text.size() < bytes)
-        text += line;
-    return text;
+    return RepeatedLine(line, bytes);
 }
 
 const QString &Page50MB()
@@ -106,14 +102,3 @@ void LoadChunkedText(benchmark::State &state)
 BENCHMARK(LoadChunkedText)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
