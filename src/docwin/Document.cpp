@@ -83,8 +83,11 @@ TDocumentLoad TDocument::Load(const QString &path)
 {
     TDocumentLoad load;
     QByteArray bytes;
+    // Taken before reading: a write by another program during the read shows as a change.
+    const TFileStamp stamp = FileStampOf(path);
     if (!ReadFileBytes(path, bytes, load.Error))
         return load;
+    Disk.Remember(stamp, bytes);
     TDecodedText decoded = DecodeText(bytes);
     Fmt = decoded.Format;
     CarriedBytes = decoded.CarriedBytes;
@@ -112,9 +115,24 @@ QString TDocument::SaveAsName(const QString &chosen) const
     return chosen;
 }
 
-TSaveResult TDocument::Save(const QString &text)
+TSaveResult TDocument::Save(const QString &text, bool replaceNewerFile)
 {
+    if (!replaceNewerFile && DiskChange() == TDiskChange::Changed)
+        return TSaveResult::Failed("Die Datei\r\n" + Name
+                                   + "\r\nwurde inzwischen von einem anderen Programm geändert "
+                                     "und wird nicht überschrieben.\r\nDie Datei auf dem "
+                                     "Datenträger ist unverändert.");
     return WriteTo(Name, text);
+}
+
+TDiskChange TDocument::DiskChange()
+{
+    return HasFile() ? Disk.Check(Name) : TDiskChange::None;
+}
+
+TDiskChange TDocument::NewDiskChange()
+{
+    return HasFile() ? Disk.TakeNewChange(Name) : TDiskChange::None;
 }
 
 TSaveResult TDocument::SaveAs(const QString &path, const QString &text)
@@ -136,6 +154,7 @@ TSaveResult TDocument::WriteTo(const QString &path, const QString &text)
     TSaveResult result = WriteFileSafely(path, bytes, Settings().AutoSave);
     if (!result.IsSaved())
         return result;
+    Disk.Remember(FileStampOf(path), bytes);
     const bool toUtf8 = format.Encoding != Fmt.Encoding;
     ChangedToUtf8 = ChangedToUtf8 || toUtf8;
     Fmt = format;

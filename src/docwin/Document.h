@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiskWatch.h"
 #include "SaveResult.h"
 #include "TextFile.h"
 
@@ -59,9 +60,16 @@ public:
     // ".html".
     QString SaveAsName(const QString &chosen) const;
     // Writes the text to the document's file, with the backup first when "AutoSave" is on.
-    TSaveResult Save(const QString &text);
+    // A file that another program changed since it was read or saved is replaced only when
+    // the caller says so (after asking the user); otherwise the save fails and says why.
+    TSaveResult Save(const QString &text, bool replaceNewerFile = false);
     // Writes the text to another file and takes that file's name when the write succeeded.
     TSaveResult SaveAs(const QString &path, const QString &text);
+
+    // Whether another program changed or deleted the file since it was read or saved.
+    TDiskChange DiskChange();
+    // As DiskChange, but each change is told once (the user is asked once per change).
+    TDiskChange NewDiskChange();
 
 private:
     TSaveResult WriteTo(const QString &path, const QString &text);
@@ -79,4 +87,5 @@ private:
     bool ChangedToUtf8 = false;
     QByteArray OriginalBytes;
     QString LoadedText;
+    TDiskWatch Disk;
 };

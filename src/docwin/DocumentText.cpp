@@ -131,6 +131,33 @@ QString SaveChangesQuestion(const QString &fileName)
     return "Änderungen nach '" + fileName + "' speichern?";
 }
 
+QString ChangedOnDiskQuestion(const QString &fileName, bool modified)
+{
+    const QString changed = "Die Datei\r\n" + fileName
+                            + "\r\nwurde von einem anderen Programm geändert.\r\n";
+    if (!modified)
+        return changed + "Möchten Sie sie neu laden?";
+    return changed
+           + "Der Text im Editor hat ungespeicherte Änderungen.\r\nMöchten Sie den Text im "
+             "Editor behalten?\r\n(Ja: vor dem Speichern wird gefragt, ob die neuere Datei "
+             "überschrieben werden soll. Nein: die Datei wird neu geladen; Rückgängig holt den "
+             "Text des Editors zurück.)";
+}
+
+QString DeletedOnDiskNote(const QString &fileName)
+{
+    return "Die Datei\r\n" + fileName
+           + "\r\nwurde von einem anderen Programm gelöscht oder umbenannt.\r\nDer Text bleibt "
+             "im Editor und gilt als geändert; Speichern legt die Datei wieder an.";
+}
+
+QString ReplaceNewerFileQuestion(const QString &fileName)
+{
+    return "Die Datei\r\n" + fileName
+           + "\r\nwurde seit dem Laden oder letzten Speichern von einem anderen Programm "
+             "geändert.\r\nMöchten Sie sie trotzdem mit dem Text im Editor überschreiben?";
+}
+
 namespace {
 
 const QChar LineBreakCharacters[] = {QChar::ParagraphSeparator, QChar(0xFDD0), QChar(0xFDD1)};

@@ -44,3 +44,10 @@ QString LineBreakCharactersAsLineBreaks(QString text);
 
 // The close question for a modified document.
 QString SaveChangesQuestion(const QString &fileName);
+// The question when another program changed the file: reload it (a window without changes),
+// or keep the editor's text (a window with changes; "Nein" reloads).
+QString ChangedOnDiskQuestion(const QString &fileName, bool modified);
+// The note when another program deleted or renamed the file.
+QString DeletedOnDiskNote(const QString &fileName);
+// The question before a save replaces a file that another program changed.
+QString ReplaceNewerFileQuestion(const QString &fileName);

@@ -146,7 +146,11 @@ TSaveResult TFHTMLFrame::SaveDocument()
         ShowWindow();
         return SaveDocumentAs();
     }
-    return ShowSaveResult(Doc.Save(EditorText()));
+    // A file that another program changed since is replaced only after asking.
+    const bool newer = Doc.DiskChange() == TDiskChange::Changed;
+    if (newer && !AskYesNo("Bestätigen", ReplaceNewerFileQuestion(FileName())))
+        return TSaveResult::Cancelled();
+    return ShowSaveResult(Doc.Save(EditorText(), newer));
 }
 
 TSaveResult TFHTMLFrame::SaveUnderChosenName(const TFileDialogOptions &options)
@@ -248,6 +252,8 @@ void TFHTMLFrame::FormActivate()
         DocumentHost()->NoteActiveDocument(this, FileName(), IsModified());
     ShowFormatNote();
     RefreshRecentFileMenu();
+    // Asked after the activation is through, not in the middle of the frame's switching.
+    QTimer::singleShot(0, this, &TFHTMLFrame::CheckFileOnDisk);
 }
 
 void TFHTMLFrame::HandleDocCommand(TDocCommand command)

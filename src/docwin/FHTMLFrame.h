@@ -101,8 +101,16 @@ public:
     virtual QList<TMergedMenu> MergedMenus() const { return Menus; }
     // Rebuilds the window's own recent-file items.
     virtual void RefreshRecentFileMenu();
-    // The window became the active one: tells the frame and rebuilds the recent items.
+    // The window became the active one: tells the frame and rebuilds the recent items; then,
+    // once the activation is through, looks whether another program changed the file.
     virtual void FormActivate();
+    // Asks about a change that another program made to the file since it was read or saved:
+    // whether to reload it (a window without changes) or keep the editor's text (a window with
+    // changes). A deleted file is told of, and its text counts as changed. Each change is
+    // asked about once.
+    void CheckFileOnDisk();
+    // Reads the file into the window as opening does.
+    virtual bool LoadFile(const QString &path);
     // Closes the window without asking again (the close query already ran).
     void CloseWithoutQuery();
     // Shows the window (inside its MDI frame) and brings it to the front.
@@ -244,10 +252,14 @@ private:
     void GoToLine();
     void FocusEditor();
     bool IsMenuShortcut(QKeyEvent *event) const;
+    // Reads the file again after a change on disk; the text it replaces stays reachable
+    // through undo.
+    void ReloadChangedFile();
 
     TDocKind Kind = TDocKind::None;
     QString FileNameOfDoc;
     bool QueryDone = false;
+    bool CheckingDisk = false;
     TDocument Doc;
     TColorMemo *ColorMemo = nullptr;
     QPlainTextEdit *PlainMemo = nullptr;

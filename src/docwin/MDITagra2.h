@@ -19,7 +19,7 @@ public:
     // the later "Speichern unter" (extension, filter, linked style sheet). False when the file
     // exists but cannot be read (the reason was shown).
     bool OpenDocument(const QString &fileName, bool isXhtml, bool newWithStylesheet, bool isPhp);
-    bool LoadFile(const QString &path);
+    bool LoadFile(const QString &path) override;
     TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
     void RunCommand(TRunCommand command) override;

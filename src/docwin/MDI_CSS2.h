@@ -15,7 +15,7 @@ public:
     // with the basic rule block under that name at once; without it, starts "noname". False
     // when the file exists but cannot be read (the reason was shown).
     bool OpenDocument(const QString &fileName, bool create);
-    bool LoadFile(const QString &path);
+    bool LoadFile(const QString &path) override;
     TSaveResult SaveDocumentAs() override;
     void SetColourView(bool colour) override;
     void HandleDocCommand(TDocCommand command) override;

@@ -29,6 +29,7 @@
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -264,6 +265,9 @@ bool TFMain::event(QEvent *event)
         SetStatusText(TStatusPanel::Hint, static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
+    // Back from another program: it may have changed the active window's file meanwhile.
+    if (event->type() == QEvent::WindowActivate && ActiveDocument)
+        QTimer::singleShot(0, ActiveDocument.data(), &TFHTMLFrame::CheckFileOnDisk);
     return QMainWindow::event(event);
 }
 

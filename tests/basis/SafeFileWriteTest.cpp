@@ -2,6 +2,7 @@
 
 #include "FaultyFileWriter.h"
 #include "FileUtils.h"
+#include "SmallFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -278,32 +278,6 @@ TEST_F(SafeFileWriteTest, ReadOnlyIsWhatTheSystemRefuses)
     EXPECT_TRUE(IsReadOnlyFile(Path("locked/theirs.html")));
 }
 
-namespace {
-
-// A small tmpfs file system, mounted for the lifetime of the object when the process may.
-class TSmallFileSystem
-{
-public:
-    explicit TSmallFileSystem(const QString &mountPoint)
-        : Path(mountPoint)
-    {
-        QDir().mkpath(mountPoint);
-        Mounted = ::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=64k")
-                  == 0;
-        Error = Mounted ? 0 : errno;
-    }
-    ~TSmallFileSystem()
-    {
-        if (Mounted)
-            ::umount(QFile::encodeName(Path).constData());
-    }
-    QString Path;
-    bool Mounted = false;
-    int Error = 0;
-};
-
-} // namespace
-
 // A save onto a real file system that has no room left: the old file stays whole.
 TEST_F(SafeFileWriteTest, FullFileSystemKeepsTheOldFile)
 {
@@ -313,14 +287,7 @@ TEST_F(SafeFileWriteTest, FullFileSystemKeepsTheOldFile)
     const QString mountPoint = tmpfs.Path;
     const QString page = mountPoint + "/page.html";
     WriteFile(page, OldText);
-    // Fill the rest up to the last byte.
-    {
-        QFile filler(mountPoint + "/filler");
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-    }
+    tmpfs.FillUp();
     const TSaveResult small = WriteFileSafely(page, NewText, true);
     const TSaveResult big = WriteFileSafely(page, QByteArray(40000, 'y'), true);
     const QByteArray afterwards = ReadFile(page);
