@@ -189,3 +189,52 @@ TEST_F(RegistryTest, FullDiskKeepsThePreviousSettings)
     EXPECT_TRUE(warning.contains("kein Platz mehr frei")) << warning.toStdString();
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList("registry.json"));
 }
+
+namespace {
+
+// Text nested deeper than any reader should follow, about 10 MB of it.
+QByteArray DeepNesting()
+{
+    const int depth = 5 * 1024 * 1024;
+    return QByteArray(depth, '[') + QByteArray(depth, ']');
+}
+
+} // namespace
+
+// Whatever is wrong with the file, the program starts with the defaults, tells the user once
+// where the file went, keeps it there byte for byte and writes its settings anew.
+TEST_F(RegistryTest, EveryDamagedFileIsMovedAsideAndDefaultsApply)
+{
+    const QByteArray whole = R"({"SOFTWARE\\KALMORA\\HTML": {"TabBreite": 4}})";
+    const struct
+    {
+        const char *Name;
+        QByteArray Bytes;
+    } files[] = {
+        {"damaged", "{\"SOFTWARE\\\\KALMORA\\\\HTML\": {\"TabBreite\": 4,, }"},
+        {"truncated", whole.left(whole.size() / 2)},
+        {"empty", ""},
+        {"not JSON", "TabBreite=4\r\n"},
+        {"binary", QByteArray("\x00\xFF\xFE{\x00", 5)},
+        {"a list, not an object", "[4]"},
+        {"10 MB of nesting", DeepNesting()},
+    };
+    for (const auto &file : files) {
+        SCOPED_TRACE(file.Name);
+        QFile::remove(Path + ".damaged");
+        WriteRaw(file.Bytes);
+
+        EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 2);
+        const QString warning = Registry().TakeWarning();
+        EXPECT_TRUE(warning.contains("ist beschädigt und wurde nach")) << warning.toStdString();
+        EXPECT_TRUE(warning.contains(Path + ".damaged")) << warning.toStdString();
+        QFile aside(Path + ".damaged");
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(aside.readAll() == file.Bytes) << "kept as it was";
+
+        RegWriteInteger(Key, "TabBreite", 3);
+        ResetRegistry();
+        EXPECT_EQ(RegReadInteger(Key, "TabBreite", 2), 3) << "the new file reads back";
+        EXPECT_TRUE(Registry().TakeWarning().isEmpty());
+    }
+}

@@ -3,6 +3,7 @@
 #include "MDITagra2.h"
 #include "MDI_CSS2.h"
 #include "QStringPrinter.h"
+#include "SmallFileSystem.h"
 
 #include <QAction>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <iostream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -174,4 +177,132 @@ TEST_F(DocumentSaveTest, EncodingNotesReachTheStatusBar)
     EXPECT_EQ(Host.Status[TStatusPanel::Note], "keine Textdatei");
     EXPECT_TRUE(html.SaveDocument().IsSaved());
     EXPECT_EQ(Read("bin.html"), QByteArray("\0\0\x01", 3));
+}
+
+namespace {
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// One way a save can fail, and the reason the user is told.
+struct TSaveFailure
+{
+    const char *Name;
+    // The page lives on a small file system of its own (a full or a read-only one).
+    bool OwnFileSystem;
+    // Breaks the save after the page was opened; false when that is not possible here.
+    std::function<bool(TFaultyFileWriter &, TSmallFileSystem *, const QString &)> Break;
+    const char *Reason;
+};
+
+// A folder that the process may not change: a read-only mount for the super-user, whom
+// permission bits do not stop, else the bits.
+bool MakeFolderReadOnly(TSmallFileSystem *fs, const QString &folder)
+{
+    if (fs && fs->Mounted)
+        return fs->MakeReadOnly();
+    return ::geteuid() != 0 && ::chmod(QFile::encodeName(folder).constData(), 0555) == 0;
+}
+
+} // namespace
+
+// However the save fails, the user reads why in German, the page and its backup are as they
+// were (a failed rename comes after the backup, which then holds the page's text), and the
+// window keeps its changes.
+TEST_F(DocumentSaveTest, EveryFailedSaveKeepsPageBackupAndChanges)
+{
+    const QByteArray page = "<p>alt</p>\r\n";
+    const QByteArray backup = "<p>älter</p>\r\n";
+    const TSaveFailure failures[] = {
+        {"full disk at the first byte",
+         false,
+         [](TFaultyFileWriter &w, TSmallFileSystem *, const QString &) {
+             w.FailAt(TFileStep::Write, ENOSPC);
+             return true;
+         },
+         "kein Platz mehr frei"},
+        {"full disk half-way",
+         false,
+         [](TFaultyFileWriter &w, TSmallFileSystem *, const QString &) {
+             w.FailAt(TFileStep::Write, ENOSPC, 1, 6);
+             return true;
+         },
+         "kein Platz mehr frei"},
+        {"close",
+         false,
+         [](TFaultyFileWriter &w, TSmallFileSystem *, const QString &) {
+             w.FailAt(TFileStep::Close, EIO);
+             return true;
+         },
+         "Ein- oder Ausgabefehler"},
+        {"rename",
+         false,
+         [](TFaultyFileWriter &w, TSmallFileSystem *, const QString &) {
+             w.FailAt(TFileStep::Rename, EIO);
+             return true;
+         },
+         "Ein- oder Ausgabefehler"},
+        {"read-only folder",
+         true,
+         [](TFaultyFileWriter &, TSmallFileSystem *fs, const QString &folder) {
+             return MakeFolderReadOnly(fs, folder);
+         },
+         "Zugriff verweigert"},
+        {"full file system",
+         true,
+         [](TFaultyFileWriter &, TSmallFileSystem *fs, const QString &) {
+             if (!fs || !fs->Mounted)
+                 return false;
+             fs->FillUp();
+             return true;
+         },
+         "kein Platz mehr frei"},
+    };
+    for (const TSaveFailure &failure : failures) {
+        SCOPED_TRACE(failure.Name);
+        Prompter.Prompts.clear();
+        QTemporaryDir dir;
+        std::optional<TSmallFileSystem> fs;
+        if (failure.OwnFileSystem)
+            fs.emplace(dir.filePath("fs"));
+        const QString folder = fs && fs->Mounted ? fs->Path : dir.path();
+        const QString name = folder + "/page.html";
+        WriteBytes(name, page);
+        WriteBytes(folder + "/page.~html", backup);
+        TFMDITagra2 window;
+        ASSERT_TRUE(window.OpenDocument(name, false, false, false));
+        Type(window, "<p>neu</p>");
+        TFaultyFileWriter writer;
+        if (!failure.Break(writer, fs ? &*fs : nullptr, folder)) {
+            std::cout << "skipped here: " << failure.Name << '\n';
+            continue;
+        }
+        // A file the user may not replace asks for another name first; the same one is kept.
+        Prompter.SaveAnswers.clear();
+        Prompter.AnswerSave(name);
+        Prompter.YesNoAnswers = {true};
+        const TFileWriterScope scope(writer);
+
+        EXPECT_TRUE(window.SaveDocument().IsFailed());
+
+        ASSERT_EQ(Prompter.Count("Error"), 1);
+        const QString message = Prompter.Texts("Error")[0];
+        EXPECT_TRUE(message.contains("kann nicht gespeichert werden")) << message.toStdString();
+        EXPECT_TRUE(message.contains(failure.Reason)) << message.toStdString();
+        EXPECT_EQ(ReadBytes(name), page);
+        const bool renamed = std::string(failure.Name) == "rename";
+        EXPECT_EQ(ReadBytes(folder + "/page.~html"), renamed ? page : backup);
+        EXPECT_TRUE(window.IsModified());
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
 }

@@ -1,5 +1,6 @@
 #include "FMain.h"
 
+#include "AppSettings.h"
 #include "CommandLine.h"
 #include "FakeDocument.h"
 #include "ProgramPaths.h"
@@ -83,6 +84,20 @@ TEST_F(FMainTest, StartUpHandsExistingCommandLineFilesToOpenFileInOrder)
     QTest::qWait(250);
     EXPECT_EQ(frame.Opened, QStringList({b, a}));
     EXPECT_EQ(Prompter.Prompts.size(), 0u) << "a missing name is skipped without a message";
+}
+
+TEST_F(FMainTest, DamagedSettingsFileIsToldOfAtStartAndTheDefaultsApply)
+{
+    QFile file(Dir.filePath("registry.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"SOFTWARE\\\\KALMORA\\\\HTML\": {\"TabBreite\": 4");
+    file.close();
+    TRecordingFrame frame{QStringList()};
+    QTest::qWait(250);
+    ASSERT_EQ(Prompter.Count("Note"), 1);
+    EXPECT_TRUE(Prompter.Texts("Note")[0].contains("ist beschädigt und wurde nach"));
+    EXPECT_TRUE(QFile::exists(Dir.filePath("registry.json.damaged")));
+    EXPECT_EQ(Settings().TabBreite, 2);
 }
 
 TEST_F(FMainTest, MenusCarryCaptionsShortcutsHintsAndHelpContexts)
