@@ -6,6 +6,9 @@
 #include "SafeFileWrite.h"
 #include "UnicodeCodec.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -34,6 +37,57 @@ QString BinaryFileNote(const QString &path)
            + "\r\nist offenbar keine Textdatei (sie enthält Nullbytes oder viele "
              "Steuerzeichen).\r\nSie wird als ANSI-Text gezeigt. Solange sie nicht geändert "
              "wird, schreibt Speichern ihre Bytes unverändert zurück.";
+}
+
+QString LongLineNote(const QString &path, qsizetype longest)
+{
+    return "Die Datei\r\n" + path + "\r\nenthält Zeilen mit mehr als "
+           + QString::number(TDocument::LongestShownLine) + " Zeichen (die längste hat "
+           + QString::number(longest)
+           + ").\r\nSie werden gekürzt gezeigt. Solange der Text nicht geändert wird, schreibt "
+             "Speichern die Datei unverändert zurück; geänderter Text lässt sich nicht speichern.";
+}
+
+QString CutLinesSaveError(const QString &path)
+{
+    return "Die Datei\r\n" + path
+           + "\r\nwurde nicht gespeichert: Der Editor zeigt ihre langen Zeilen gekürzt, der "
+             "geänderte Text würde deren Rest verlieren.";
+}
+
+// The length of the longest line, its line break not counted.
+qsizetype LongestLine(QStringView text)
+{
+    qsizetype longest = 0;
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        const qsizetype next = end < 0 ? text.size() + 1 : end + 1;
+        if (end < 0)
+            end = text.size();
+        if (end > start && text[end - 1] == u'\r')
+            --end;
+        longest = std::max(longest, end - start);
+        start = next;
+    }
+    return longest;
+}
+
+// The text with every line longer than `limit` cut to its first `limit` characters.
+QString CutLongLines(QStringView text, qsizetype limit)
+{
+    QString cut;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        end = end < 0 ? text.size() : end + 1;
+        const QStringView line = text.sliced(start, end - start);
+        const qsizetype breakLength = line.endsWith(u"\r\n") ? 2 : line.endsWith(u'\n') ? 1 : 0;
+        if (line.size() - breakLength > limit)
+            cut += line.first(limit) + line.last(breakLength);
+        else
+            cut += line;
+        start = end;
+    }
+    return cut;
 }
 
 qsizetype CountCarriers(const QString &text)
@@ -66,6 +120,8 @@ QString TDocument::StatusNote() const
 {
     if (ChangedToUtf8)
         return SavedAsUtf8;
+    if (LinesCut)
+        return "lange Zeilen gekürzt";
     if (WantsLoadedText())
         return "keine Textdatei";
     QString note;
@@ -94,11 +150,20 @@ TDocumentLoad TDocument::Load(const QString &path)
     ChangedToUtf8 = false;
     LoadedText.clear();
     OriginalBytes.clear();
-    if (decoded.LooksBinary) {
-        OriginalBytes = bytes;
-        load.Note = BinaryFileNote(path);
+    const qsizetype longest = LongestLine(decoded.Text);
+    LinesCut = longest > LongestShownLine;
+    QStringList notes;
+    if (decoded.LooksBinary)
+        notes << BinaryFileNote(path);
+    if (LinesCut) {
+        // The editor would take many times the file's size for such a line, and minutes.
+        notes << LongLineNote(path, longest);
+        decoded.Text = CutLongLines(decoded.Text, LongestShownLine);
     }
+    if (decoded.LooksBinary || LinesCut)
+        OriginalBytes = bytes;
     load.Ok = true;
+    load.Note = notes.join("\r\n\r\n");
     load.Text = std::move(decoded.Text);
     return load;
 }
@@ -150,6 +215,8 @@ TSaveResult TDocument::WriteTo(const QString &path, const QString &text)
         return TSaveResult::Failed(SaveErrorMessage(path, EACCES, true));
     TTextFormat format = Fmt;
     const bool unchangedBinary = WantsLoadedText() && text == LoadedText;
+    if (LinesCut && !unchangedBinary)
+        return TSaveResult::Failed(CutLinesSaveError(path));
     const QByteArray bytes = unchangedBinary ? OriginalBytes : FileBytes(text, format);
     TSaveResult result = WriteFileSafely(path, bytes, Settings().AutoSave);
     if (!result.IsSaved())

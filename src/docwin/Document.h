@@ -47,10 +47,15 @@ public:
     // UTF-8 files.
     QString StatusNote() const;
 
+    // Lines longer than this are shown cut to this length; the file is then written back only
+    // while the text is unchanged (see WantsLoadedText).
+    static constexpr qsizetype LongestShownLine = 1024 * 1024;
+
     // Reads a file; on success its format becomes the document's. The name stays as it is.
     TDocumentLoad Load(const QString &path);
-    // A file that looks binary is written back byte for byte while its text is unchanged; for
-    // that the document keeps the text as the editor holds it right after loading.
+    // A file that looks binary, or one whose long lines were cut, is written back byte for byte
+    // while its text is unchanged; for that the document keeps the text as the editor holds it
+    // right after loading. Changed text of cut lines is not saved: it would lose their rest.
     bool WantsLoadedText() const { return !OriginalBytes.isEmpty(); }
     void SetLoadedText(const QString &text) { LoadedText = text; }
 
@@ -85,6 +90,7 @@ private:
     TTextFormat Fmt;
     qsizetype CarriedBytes = 0;
     bool ChangedToUtf8 = false;
+    bool LinesCut = false;
     QByteArray OriginalBytes;
     QString LoadedText;
     TDiskWatch Disk;

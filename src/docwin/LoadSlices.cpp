@@ -14,12 +14,8 @@ QStringView TLoadSlices::TakeSlice(qsizetype size)
     const QStringView whole(Whole);
     qsizetype end = std::min(whole.size(), Next + size);
     if (end < whole.size()) {
-        const qsizetype searched = std::min(whole.size(), end + size) - (end - 1);
-        const qsizetype lineBreak = whole.sliced(end - 1, searched).indexOf(u'\n');
-        if (lineBreak >= 0)
-            end += lineBreak;
-        else if (whole[end - 1] == u'\r' && whole[end] == u'\n')
-            ++end;
+        const qsizetype lineBreak = whole.indexOf(u'\n', end - 1);
+        end = lineBreak < 0 ? whole.size() : lineBreak + 1;
     }
     const QStringView slice = whole.sliced(Next, end - Next);
     Next = end;

@@ -5,8 +5,8 @@
 
 // A loaded text handed to the editor in slices, so that a big file shows its first screen at
 // once and the rest follows while the window already answers. A slice ends behind the first
-// line break after its size; in a line that runs on for more than another slice it ends at its
-// size instead, but never between CR and LF.
+// line break after its size: the editor lays out a line anew with every piece added to it, so
+// a long line goes in whole.
 class TLoadSlices
 {
 public:

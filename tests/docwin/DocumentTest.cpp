@@ -151,6 +151,30 @@ TEST_F(DocumentTest, BinaryFileIsWrittenBackUnchangedUntilItIsEdited)
     EXPECT_EQ(document.StatusNote(), QString());
 }
 
+TEST_F(DocumentTest, LinesTooLongForTheEditorAreCutAndTheFileIsOnlyWrittenBackWhole)
+{
+    const qsizetype limit = TDocument::LongestShownLine;
+    const QByteArray longLine(limit + 5, 'a');
+    const QByteArray bytes = "kurz\r\n" + longLine + "\r\n" + QByteArray(limit, 'b') + "\r\n"
+                             + longLine;
+    Write("lang.html", bytes);
+    TDocument document(TDocKind::Html);
+    const TDocumentLoad load = Open(document, "lang.html");
+    ASSERT_TRUE(load.Ok);
+    const QString cut(limit, u'a');
+    EXPECT_TRUE(load.Text == "kurz\r\n" + cut + "\r\n" + QString(limit, u'b') + "\r\n" + cut);
+    EXPECT_TRUE(load.Note.contains("gekürzt")) << load.Note.toStdString();
+    EXPECT_EQ(document.StatusNote(), "lange Zeilen gekürzt");
+
+    // Unchanged, the file goes back as it was; changed, nothing is written and the reason said.
+    ASSERT_TRUE(document.Save(load.Text).IsSaved());
+    EXPECT_TRUE(Read("lang.html") == bytes);
+    const TSaveResult changed = document.Save("kurz!" + load.Text);
+    EXPECT_TRUE(changed.IsFailed());
+    EXPECT_TRUE(changed.Reason().contains("nicht gespeichert")) << changed.Reason().toStdString();
+    EXPECT_TRUE(Read("lang.html") == bytes);
+}
+
 TEST_F(DocumentTest, FailedSaveAsKeepsTheOldName)
 {
     Write("page.html", "alt\r\n");

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(LoadSlices, SlicesEndBehindALineBreakOrInALongLineNeverBetweenCrAndLf)
+TEST(LoadSlices, SlicesEndBehindALineBreakAndALongLineGoesInWhole)
 {
     struct TCase
     {
@@ -16,12 +16,9 @@ TEST(LoadSlices, SlicesEndBehindALineBreakOrInALongLineNeverBetweenCrAndLf)
     const TCase cases[] = {
         {"through the next break", "ab\r\ncdef\r\ngh", 3, {"ab\r\n", "cdef\r\n", "gh"}},
         {"a break right at the size", "abc\r\nd", 5, {"abc\r\n", "d"}},
-        {"a line longer than two slices is cut", "abcdefgh\r\n", 2, {"ab", "cd", "ef", "gh\r\n"}},
-        {"not between CR and LF", "abcdef\r\nx", 7, {"abcdef\r\n", "x"}},
-        {"a cut at CR takes the LF",
-         "abcdefg\r\nx",
-         1,
-         {"a", "b", "c", "d", "e", "f", "g", "\r\n", "x"}},
+        {"a long line in one", "abcdefgh\r\nij\r\nk", 2, {"abcdefgh\r\n", "ij\r\n", "k"}},
+        {"a size ending at CR takes the LF", "abcdef\r\nx", 7, {"abcdef\r\n", "x"}},
+        {"a text without breaks in one", "abcdefg", 1, {"abcdefg"}},
         {"empty text", "", 4, {}},
     };
     for (const TCase &c : cases) {
