@@ -1,6 +1,6 @@
 #include "ReplaceOutsideScripts.h"
 
-#include "CodePage.h"
+#include "LiteralReplaceOutsideScripts.h"
 #include "QStringPrinter.h"
 
 #include <QRandomGenerator>
@@ -9,57 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// The routine as it was first written: after every single replacement the markers are looked
-// for again in the whole changed text, and the next occurrence is the first one left in it.
-// Quadratic, kept here as the reference that the linear version must agree with.
-struct TLiteralMarkers
-{
-    int S1 = 0, S2 = 0, P1 = 0, P2 = 0, A1 = 0, A2 = 0;
-};
-
-TLiteralMarkers LiteralMarkers(const QString &w)
-{
-    QString upper = w;
-    for (QChar &c : upper)
-        c = AnsiUpper(c);
-    const auto pos = [&](const char *marker) {
-        return int(upper.indexOf(QLatin1String(marker))) + 1;
-    };
-    TLiteralMarkers m;
-    const int language = pos("<SCRIPT LANGUAGE");
-    const int type = pos("<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">");
-    m.S1 = language == 0 ? type : (type == 0 ? language : std::min(language, type));
-    m.S2 = pos("</SCRIPT>");
-    m.P1 = pos("<?");
-    m.P2 = pos("?>");
-    m.A1 = pos("<%");
-    m.A2 = pos("%>");
-    return m;
-}
-
-QString LiteralReplaceOutsideScripts(QChar c, const QString &r, const QString &text)
-{
-    QString w = text;
-    TLiteralMarkers m = LiteralMarkers(w);
-    int p = int(w.indexOf(c)) + 1;
-    while (p > 0) {
-        const auto pair = [&](int open, int close) {
-            return open > 0 && close > 0 && open <= p && p <= close;
-        };
-        const bool isProtected = pair(m.S1, m.S2) || pair(m.P1, m.P2) || pair(m.A1, m.A2);
-        // The spared character stands in as a private-use character that no text here holds
-        // (code 0 would mix it up with the text's own code-0 characters).
-        w = w.left(p - 1) + (isProtected ? QString(QChar(0xE000)) : r) + w.mid(p);
-        m = LiteralMarkers(w);
-        p = int(w.indexOf(c)) + 1;
-    }
-    for (qsizetype i = 0; i < w.size(); ++i) {
-        if (w[i] == QChar(0xE000))
-            w[i] = c;
-    }
-    return w;
-}
 
 QString Replace(QChar c, const QString &r, const QString &text)
 {
@@ -145,20 +94,8 @@ TEST(BlanksToTabsOutsideScripts, GroupsOfThreeFromTheLeft)
 // being replaced, umlauts, tabs and code 0; replacements that open or break markers.
 TEST(ReplaceOutsideScripts, AgreesWithTheLiteralRoutineOnRandomTexts)
 {
-    // Pieces of text, separated by '|'; code 0 is added apart.
-    QStringList pieces = QString::fromUtf8(
-                             "<script language=\"js\">|<SCRIPT LANGUAGE|<Script Language|"
-                             "<script type=\"text/javascript\">|<SCRIPT TYPE=\"TEXT/JAVASCRIPT\">|"
-                             "</script>|</SCRIPT>|</Script>|<?|?>|<?php|<%|%>|<|?|%|>|/|<scr|"
-                             "ipt language|SCRIPT|<ſcript language|ä|Ä|ß|\t|\t\t| |a|x|S|\r\n")
-                             .split('|');
-    pieces.append(QString(QChar(0)));
-    // The replaced character followed by its replacement, separated by '|'. Some replacements
-    // open, close or break markers.
-    const QStringList pairs = QString::fromUtf8(
-                                  "\t |\t   |\t|ä&#228;|x<|x?|x<?|x%>|x<script language|"
-                                  "x</script>|\t<?|?!|?|<[|%<|Ss|aA|><%")
-                                  .split('|');
+    const QStringList pieces = ReplaceTextPieces();
+    const QStringList pairs = ReplacePairs();
     QRandomGenerator random(20261208);
     int replacedSomething = 0;
     for (int round = 0; round < 20000; ++round) {
