@@ -9,7 +9,7 @@ seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(rtf shapefile paramlist registry jpeg replace colourpass)
+    targets=(rtf shapefile paramlist registry jpeg replace decode colourpass)
 fi
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
