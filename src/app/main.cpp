@@ -3,6 +3,7 @@
 #include "ProgramPaths.h"
 #include "QtPrompter.h"
 #include "QtToolDialogs.h"
+#include "RecoveryJournal.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -68,6 +69,9 @@ int main(int argc, char **argv)
     SetPrompter(&prompter);
     TQtToolDialogs toolDialogs;
     SetToolDialogs(&toolDialogs);
+    // Unsaved changes are copied into the scratch folder, so that a crash loses none of them.
+    TRecoveryJournal journal(ScratchDirectory() + "recovery");
+    SetRecoveryJournal(&journal);
     // Every argument that Qt did not take is a file name; the frame opens the ones that exist.
     const QStringList files = QCoreApplication::arguments().mid(1) + commandLine.FilesAfterOptions;
     TFMain frame(files);

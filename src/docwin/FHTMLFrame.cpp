@@ -24,6 +24,7 @@
 TFHTMLFrame::TFHTMLFrame(TDocKind kind, QWidget *parent)
     : QWidget(parent)
     , Doc(kind)
+    , Recovery([this] { return RecoveryEntry(); })
 {
     // The timers are members and children at once, so they can be found by name.
     Timer1.setParent(this);
@@ -62,6 +63,8 @@ QStackedWidget *TFHTMLFrame::CreateEditors(void (*applySettings)(TColorMemo &))
     for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(ColorMemo), PlainMemo}) {
         editor->installEventFilter(this);
         editor->viewport()->installEventFilter(this);
+        // Only a timer starts here: the copy is written a few seconds after the last change.
+        connect(editor, &QPlainTextEdit::textChanged, this, [this] { Recovery.NoteChange(); });
     }
     ApplyEditorFont();
     return Notebook1;
@@ -226,6 +229,7 @@ void TFHTMLFrame::SetLoadedCaption()
 void TFHTMLFrame::MarkSaved()
 {
     ActiveEditor().SetModified(false);
+    Recovery.Forget();
     if (DocumentHost())
         DocumentHost()->SetStatusText(TStatusPanel::Modified, QString());
 }
@@ -312,10 +316,38 @@ bool TFHTMLFrame::CloseQuery()
         else if (answer == TYesNoCancel::Yes)
             allowed = SaveDocumentAs().IsSaved();
     }
+    // Saved or discarded: the recovery copy has served its purpose.
+    if (allowed)
+        Recovery.Forget();
     // The frame hears of every close query, also of a refused one.
     if (DocumentHost())
         DocumentHost()->NoteDocumentClosed(this);
     return allowed;
+}
+
+std::optional<TRecoveryEntry> TFHTMLFrame::RecoveryEntry() const
+{
+    if (!IsModified())
+        return std::nullopt;
+    return TRecoveryEntry{Doc.HasFile() ? FileName() : NoName,
+                          Doc.Kind() == TDocKind::Html ? "html" : "css",
+                          EditorText()};
+}
+
+void TFHTMLFrame::RestoreRecovered(const TOrphanCopy &copy)
+{
+    // The text the window showed before stays reachable through undo.
+    TakeUndoSnapshot();
+    ActiveEditor().SetText(copy.Entry.Text);
+    ActiveEditor().SetModified(true);
+    if (!Doc.HasFile() && copy.Entry.FileName != NoName) {
+        SetFileName(copy.Entry.FileName);
+        SetDocFileName(copy.Entry.FileName);
+        SetLoadedCaption();
+    }
+    TakeUndoSnapshot();
+    Recovery.Adopt(copy);
+    FormActivate();
 }
 
 void TFHTMLFrame::CloseWithoutQuery()

@@ -7,6 +7,7 @@
 #include "MenuBuilder.h"
 #include "Navigation.h"
 #include "RecentFileMenu.h"
+#include "RecoveryKeeper.h"
 #include "RunCommands.h"
 #include "SaveResult.h"
 #include "Search.h"
@@ -111,6 +112,9 @@ public:
     void CheckFileOnDisk();
     // Reads the file into the window as opening does.
     virtual bool LoadFile(const QString &path);
+    // Puts the text of a recovery copy into the window as unsaved changes; the copy becomes the
+    // window's own. A window without a file takes the copy's file name.
+    void RestoreRecovered(const TOrphanCopy &copy);
     // Closes the window without asking again (the close query already ran).
     void CloseWithoutQuery();
     // Shows the window (inside its MDI frame) and brings it to the front.
@@ -256,11 +260,16 @@ private:
     // through undo.
     void ReloadChangedFile();
 
+    // The unsaved text for the recovery copy; nothing when the document is unchanged.
+    std::optional<TRecoveryEntry> RecoveryEntry() const;
+
     TDocKind Kind = TDocKind::None;
     QString FileNameOfDoc;
     bool QueryDone = false;
     bool CheckingDisk = false;
     TDocument Doc;
+    // The recovery copy of the unsaved text.
+    TRecoveryKeeper Recovery;
     TColorMemo *ColorMemo = nullptr;
     QPlainTextEdit *PlainMemo = nullptr;
     TPlainTextEditControl *ColorControl = nullptr;

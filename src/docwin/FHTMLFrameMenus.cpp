@@ -162,6 +162,11 @@ bool TFHTMLFrame::eventFilter(QObject *watched, QEvent *event)
         if (isEditor)
             EditorKeyUp(static_cast<QKeyEvent *>(event));
         break;
+    case QEvent::FocusOut:
+        // Leaving the editor (another window, another program) writes the recovery copy now.
+        if (isEditor)
+            Recovery.WriteNow();
+        break;
     case QEvent::MouseButtonRelease:
         ShowCaretLine();
         break;

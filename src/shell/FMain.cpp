@@ -256,6 +256,7 @@ void TFMain::Timer1Timer()
     const QString warning = Registry().TakeWarning();
     if (!warning.isEmpty())
         ShowNote("Hinweis", warning);
+    OfferRecoveryCopies();
 }
 
 bool TFMain::event(QEvent *event)

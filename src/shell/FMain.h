@@ -55,8 +55,12 @@ public:
     QString MainHtml() const override;
     void SetMainHtml(const QString &fileName) override;
 
-    // Creates a document window for the file (empty for a new document) by the open mode.
-    virtual void OpenDocumentWindow(const QString &fileName, TOpenMode openMode);
+    // Creates a document window for the file (empty for a new document) by the open mode; null
+    // when the file cannot be read.
+    virtual TFHTMLFrame *OpenDocumentWindow(const QString &fileName, TOpenMode openMode);
+    // Offers to restore the unsaved documents of runs that ended without saving them (a crash):
+    // one German question each; Yes opens the text as unsaved changes, No deletes the copy.
+    void OfferRecoveryCopies();
     // Rebuilds the frame's recent-file items from the list.
     void RefreshRecentFileMenu();
     // Relays a toolbar command to the window that reported itself active last.
@@ -106,6 +110,8 @@ private:
     void ApplyEditorFontToAll();
     void ActivateDocument(QMdiSubWindow *sub);
     void OpenWithCompanion(const QString &fileName);
+    // The window that takes a restored text: the file's window, else a new one of the kind.
+    TFHTMLFrame *WindowForRecovered(const TRecoveryEntry &entry);
     QList<bool> MinimizedChildren() const;
 
     QStringList CommandLine;

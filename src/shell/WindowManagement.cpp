@@ -113,7 +113,7 @@ void TFMain::OpenRecentFile(int slot)
         OpenFile(RecentFiles().Slot(slot));
 }
 
-void TFMain::OpenDocumentWindow(const QString &fileName, TOpenMode openMode)
+TFHTMLFrame *TFMain::OpenDocumentWindow(const QString &fileName, TOpenMode openMode)
 {
     if (!fileName.isEmpty()) {
         RememberEditorFolder(fileName);
@@ -124,10 +124,11 @@ void TFMain::OpenDocumentWindow(const QString &fileName, TOpenMode openMode)
     // A file that cannot be read gets its message and no window.
     if (!OpenDocumentInWindow(window, fileName, openMode)) {
         delete window->parentWidget();
-        return;
+        return nullptr;
     }
     window->SetDocFileName(fileName);
     window->SetDocKind(html ? TDocKind::Html : TDocKind::Css);
+    return window;
 }
 
 void TFMain::OpenCompanionStylesheet(const QString &, const QString &cssFileName)
