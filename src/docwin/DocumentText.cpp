@@ -97,8 +97,9 @@ THtmlFileText HtmlFileText(const QString &text, TTextEncoding encoding)
             result.Text = NumericReferencesForNonAnsi(result.Text);
     }
     // One line break ends the file; a text that already ends with one keeps it, so saving and
-    // opening again does not add an empty line each time.
-    if (!result.Text.endsWith(LineBreak))
+    // opening again does not add an empty line each time. An empty page stays empty, as an
+    // empty file is written back as it was.
+    if (!result.Text.isEmpty() && !result.Text.endsWith(LineBreak))
         result.Text += LineBreak;
     return result;
 }
