@@ -40,7 +40,14 @@ TFHTMLFrame::TFHTMLFrame(TDocKind kind, QWidget *parent)
     TimerUndo.setInterval(2000);
 }
 
-TFHTMLFrame::~TFHTMLFrame() = default;
+TFHTMLFrame::~TFHTMLFrame()
+{
+    // The editors outlive the members; their last signals must not reach the recovery keeper.
+    for (QPlainTextEdit *editor : {static_cast<QPlainTextEdit *>(ColorMemo), PlainMemo}) {
+        if (editor)
+            disconnect(editor, nullptr, this, nullptr);
+    }
+}
 
 QStackedWidget *TFHTMLFrame::CreateEditors(void (*applySettings)(TColorMemo &))
 {
@@ -316,9 +323,6 @@ bool TFHTMLFrame::CloseQuery()
         else if (answer == TYesNoCancel::Yes)
             allowed = SaveDocumentAs().IsSaved();
     }
-    // Saved or discarded: the recovery copy has served its purpose.
-    if (allowed)
-        Recovery.Forget();
     // The frame hears of every close query, also of a refused one.
     if (DocumentHost())
         DocumentHost()->NoteDocumentClosed(this);
@@ -359,10 +363,15 @@ void TFHTMLFrame::CloseWithoutQuery()
 
 void TFHTMLFrame::closeEvent(QCloseEvent *event)
 {
-    if (QueryDone || CloseQuery())
+    if (QueryDone || CloseQuery()) {
+        // Saved or discarded, and the window goes: its recovery copy has served its purpose.
+        // (A window whose changes were discarded but stays open, as when quitting is cancelled
+        // by another window, keeps its copy.)
+        Recovery.Forget();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TFHTMLFrame::ShowWindow()

@@ -37,13 +37,12 @@ protected:
         SetRecoveryJournal(Journal.get());
         Frame = std::make_unique<TFMain>(QStringList());
     }
-    // Ends the run; a crash closes no window properly and asks nothing.
+    // Ends the run; a crash closes no window and asks nothing.
     void EndRun(bool orderly)
     {
         for (TFHTMLFrame *window : Frame->DocumentWindows()) {
             if (orderly)
-                window->CloseQuery();
-            window->CloseWithoutQuery();
+                window->CloseWithoutQuery();
         }
         Frame.reset();
         SetRecoveryJournal(nullptr);
@@ -102,8 +101,13 @@ TEST_F(RecoveryTest, SaveOrDiscardDeletesTheCopyAndAnUnchangedWindowHasNone)
 
     TypeAndLeave(window, "verworfen");
     ASSERT_EQ(Copies().size(), 1);
+    // Discarding keeps the copy while the window stays (another window cancelled quitting);
+    // closing deletes it.
     Prompter.YesNoCancelAnswers.push_back(TYesNoCancel::No);
     EXPECT_TRUE(window.CloseQuery());
+    EXPECT_EQ(Copies().size(), 1);
+    Prompter.YesNoCancelAnswers.push_back(TYesNoCancel::No);
+    window.parentWidget()->close();
     EXPECT_TRUE(Copies().isEmpty());
 }
 
