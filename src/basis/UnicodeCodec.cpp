@@ -166,8 +166,9 @@ TCarriedText DecodeUtf32Carrying(QByteArrayView bytes, bool bigEndian)
             continue;
         }
         result.Ambiguous = result.Ambiguous || InCarrierRange(value);
-        const char32_t code[1] = {value};
-        result.Text += QString::fromUcs4(code, 1);
+        // Character by character: QString::fromUcs4 would take a U+FEFF for a byte order mark
+        // and drop it.
+        result.Text += QChar::fromUcs4(value);
     }
     Carry(result, p + 4 * groups, int(bytes.size() % 4));
     return result;

@@ -232,3 +232,18 @@ TEST(TextFile, BinaryLookingBytesAreToldApart)
     // A UTF-16 file is full of NUL bytes but says what it is.
     EXPECT_FALSE(DecodeText(QByteArray("\xFF\xFEh\0i\0", 6)).LooksBinary);
 }
+
+// Found by the decoder fuzz target: a zero-width no-break space (U+FEFF) in a UTF-32 file was
+// taken for a second byte order mark and lost.
+TEST(TextFile, FuzzFindingsRoundTripByteForByte)
+{
+    const QByteArray files[] = {
+        QByteArray::fromHex("0000feff0000feff000000ba20000a62fffe5d"),
+        QByteArray::fromHex("fffe000041000000fffe000042000000"),
+    };
+    for (const QByteArray &bytes : files) {
+        const TDecodedText decoded = DecodeText(bytes);
+        EXPECT_EQ(EncodeText(decoded.Text, decoded.Format).toHex().toStdString(),
+                  bytes.toHex().toStdString());
+    }
+}
