@@ -23,10 +23,11 @@ TEditCommandRouter *TEditCommandRouter::Of(QPlainTextEdit *edit)
 TEditCommandRouter::TEditCommandRouter(QPlainTextEdit *edit)
     : QObject(edit)
     , Edit(edit)
+    , Viewport(edit->viewport())
 {
     // Mouse context menus arrive at the viewport, keyboard ones at the edit itself.
     edit->installEventFilter(this);
-    edit->viewport()->installEventFilter(this);
+    Viewport->installEventFilter(this);
 }
 
 bool TEditCommandRouter::IsCutCopyAllowed() const
@@ -82,7 +83,9 @@ std::unique_ptr<QMenu> TEditCommandRouter::CreateContextMenu()
 
 bool TEditCommandRouter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != Edit && watched != Edit->viewport())
+    // Compared by address only: while the edit is being destroyed its events still come here,
+    // and it must not be called then.
+    if (watched != Edit && watched != Viewport)
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride: {

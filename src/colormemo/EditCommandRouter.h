@@ -10,6 +10,7 @@ class QContextMenuEvent;
 class QKeyEvent;
 class QMenu;
 class QPlainTextEdit;
+class QWidget;
 
 // Routes the editing commands of a QPlainTextEdit that the document window owns rather than the
 // edit: undo and redo (Ctrl+Z, Ctrl+Y and the context menu) go out as signals to the window's
@@ -54,6 +55,7 @@ private:
     void ShowContextMenu(QContextMenuEvent *event);
 
     QPlainTextEdit *Edit;
+    QWidget *Viewport;
 };
 
 // Whether a key press asks for undo.
