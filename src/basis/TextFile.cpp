@@ -97,7 +97,7 @@ TCarriedText DecodeBody(QByteArrayView body, TTextEncoding encoding, qsizetype i
         break;
     }
     if (invalidUtf8 == 0)
-        return TCarriedText{QString::fromUtf8(body), 0, false};
+        return TCarriedText{Utf8ToString(body), 0, false};
     return DecodeUtf8Carrying(body);
 }
 

@@ -102,6 +102,19 @@ TUtf8Scan ScanUtf8(QByteArrayView bytes, qsizetype stopAfter)
     return scan;
 }
 
+QString Utf8ToString(QByteArrayView bytes)
+{
+    // Qt's decoder drops a byte order mark at the start of what it is given; here it is a
+    // character of the text (the file's own mark is gone already).
+    const QByteArrayView mark("\xEF\xBB\xBF", 3);
+    QString text;
+    while (bytes.startsWith(mark)) {
+        text += QChar(0xFEFF);
+        bytes = bytes.sliced(3);
+    }
+    return text.isEmpty() ? QString::fromUtf8(bytes) : text + QString::fromUtf8(bytes);
+}
+
 TCarriedText DecodeUtf8Carrying(QByteArrayView bytes)
 {
     TCarriedText result;
@@ -121,11 +134,11 @@ TCarriedText DecodeUtf8Carrying(QByteArrayView bytes)
             continue;
         }
         // The well-formed run before the stray byte goes through Qt's fast decoder.
-        result.Text += QString::fromUtf8(reinterpret_cast<const char *>(run), p - run);
+        result.Text += Utf8ToString(QByteArrayView(run, p - run));
         Carry(result, p, 1);
         run = ++p;
     }
-    result.Text += QString::fromUtf8(reinterpret_cast<const char *>(run), end - run);
+    result.Text += Utf8ToString(QByteArrayView(run, end - run));
     return result;
 }
 

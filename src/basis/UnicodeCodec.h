@@ -40,6 +40,9 @@ struct TCarriedText
     bool Ambiguous = false;
 };
 
+// Well-formed UTF-8 to text; a U+FEFF at the start stays (Qt's decoder would take it for a byte
+// order mark and drop it).
+QString Utf8ToString(QByteArrayView bytes);
 TCarriedText DecodeUtf8Carrying(QByteArrayView bytes);
 // UTF-16 code units (without byte order mark); a lone surrogate and an odd last byte are carried.
 TCarriedText DecodeUtf16Carrying(QByteArrayView bytes, bool bigEndian);

@@ -233,13 +233,16 @@ TEST(TextFile, BinaryLookingBytesAreToldApart)
     EXPECT_FALSE(DecodeText(QByteArray("\xFF\xFEh\0i\0", 6)).LooksBinary);
 }
 
-// Found by the decoder fuzz target: a zero-width no-break space (U+FEFF) in a UTF-32 file was
-// taken for a second byte order mark and lost.
+// Found by the decoder fuzz target: a zero-width no-break space (U+FEFF) was taken for a byte
+// order mark and lost in a UTF-32 file, behind a stray byte of a UTF-8 file and right behind
+// the mark of a UTF-8 file.
 TEST(TextFile, FuzzFindingsRoundTripByteForByte)
 {
     const QByteArray files[] = {
         QByteArray::fromHex("0000feff0000feff000000ba20000a62fffe5d"),
         QByteArray::fromHex("fffe000041000000fffe000042000000"),
+        QByteArray::fromHex("efbbbf61e40503c4efbbbf23"),
+        QByteArray::fromHex("efbbbfefbbbfefbbbf61c3a4"),
     };
     for (const QByteArray &bytes : files) {
         const TDecodedText decoded = DecodeText(bytes);
