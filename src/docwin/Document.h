@@ -21,7 +21,7 @@ struct TDocumentLoad
     QString Text;
     // The German reason when the file could not be read.
     QString Error;
-    // A German note to show at once (a file that looks binary); empty when there is none.
+    // A German note for the user (a file that looks binary, lines cut); empty when there is none.
     QString Note;
 };
 

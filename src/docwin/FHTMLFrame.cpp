@@ -205,18 +205,16 @@ void TFHTMLFrame::ShowFormatNote()
         DocumentHost()->SetStatusText(TStatusPanel::Note, Doc.StatusNote());
 }
 
-bool TFHTMLFrame::WarnAboutLineBreakCharacters(const QString &path, const QString &text)
+QString TFHTMLFrame::LineBreakCharactersNote(const QString &path, const QString &text)
 {
     // The editor's document cannot hold these characters inside a line: it shows them, and so
     // saves them, as line breaks. The user hears of it before anything is saved.
     const qsizetype count = LineBreakCharacterCount(text);
-    if (count > 0)
-        ShowNote("Hinweis",
-                 "Die Datei\r\n" + path + "\r\nenthält " + QString::number(count)
-                     + " Absatztrennzeichen (U+2029 oder U+FDD0/U+FDD1).\r\nDer Editor zeigt sie "
-                       "als Zeilenumbruch; beim Speichern werden sie als Zeilenumbruch "
-                       "geschrieben.");
-    return count > 0;
+    if (count == 0)
+        return QString();
+    return "Die Datei\r\n" + path + "\r\nenthält " + QString::number(count)
+           + " Absatztrennzeichen (U+2029 oder U+FDD0/U+FDD1).\r\nDer Editor zeigt sie als "
+             "Zeilenumbruch; beim Speichern werden sie als Zeilenumbruch geschrieben.";
 }
 
 void TFHTMLFrame::ReloadCommand()

@@ -16,6 +16,7 @@
 
 #include <QList>
 #include <QSet>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -159,8 +160,8 @@ protected:
     void SetFileName(const QString &fileName) { Doc.SetFileName(fileName); }
     // Reads a file into the active editor: the text is first passed through prepare (the
     // window's conversion on loading), the caret goes to the start. A big text shows its first
-    // screen at once and the rest follows in slices (see IsLoading). Shows the reason and
-    // returns false when the file cannot be read.
+    // screen at once and the rest follows in slices (see IsLoading); notes on the file follow
+    // from the event loop. Shows the reason and returns false when the file cannot be read.
     bool LoadDocumentText(const QString &path, const std::function<QString(QString)> &prepare);
     // LoadDocumentText, then the caption of a loaded file and the saved state.
     bool LoadFileWith(const QString &path, const std::function<QString(QString)> &prepare);
@@ -248,8 +249,13 @@ private:
     void EndLoading();
     void SetLoadingState(bool loading);
     void ShowLoadProgress();
-    // Tells of characters that the editor keeps only as line breaks; true when there are some.
-    bool WarnAboutLineBreakCharacters(const QString &path, const QString &text);
+    // The note on characters that the editor keeps only as line breaks; empty when there are
+    // none.
+    static QString LineBreakCharactersNote(const QString &path, const QString &text);
+    // The notes of a load (a binary-looking file, cut lines, such characters) are shown from
+    // the event loop after the window and its first screen.
+    void QueueLoadNotes(const QStringList &notes);
+    void ShowLoadNotes();
     void BeforeCommand();
     TSaveResult SaveBlockAsFile();
     void ShowFormatNote();
@@ -281,9 +287,9 @@ private:
     bool WordWrap = false;
     TFindState FindState;
     TFindDialog *FindDialog1 = nullptr;
-    // The text still going into the editor, slice by slice, and what to tell after it.
+    // The text still going into the editor, slice by slice, and the notes still to tell.
     std::unique_ptr<TLoadSlices> PendingLoad;
-    QString LoadNote;
+    QStringList LoadNotes;
     QTimer LoadTimer;
     // The print buffer: exactly the document text while a print runs.
     TTextBuffer memo2;

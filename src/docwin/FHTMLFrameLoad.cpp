@@ -13,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <utility>
+
 namespace {
 
 // A text up to this many characters goes into the editor at once; a longer one starts with a
@@ -36,13 +38,19 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
         return false;
     }
     QString text = prepare(std::move(result.Text));
-    if (WarnAboutLineBreakCharacters(path, text))
+    QStringList notes;
+    const QString breaksNote = LineBreakCharactersNote(path, text);
+    if (!breaksNote.isEmpty()) {
+        notes << breaksNote;
         text = LineBreakCharactersAsLineBreaks(std::move(text));
+    }
+    if (!result.Note.isEmpty())
+        notes << result.Note;
     PendingLoad = std::make_unique<TLoadSlices>(std::move(text));
-    LoadNote = result.Note;
     const bool atOnce = PendingLoad->Text().size() <= WholeTextAtOnce;
     ActiveEditor().SetText(PendingLoad->TakeSlice(atOnce ? WholeTextAtOnce : FirstSlice).toString());
     ActiveEditor().SetSelStart(0);
+    QueueLoadNotes(notes);
     if (PendingLoad->Done()) {
         EndLoading();
         return true;
@@ -97,9 +105,24 @@ void TFHTMLFrame::EndLoading()
     // first key press.
     UndoRing.TakeUndoSnapshot(ActiveEditor(), load->Text());
     MarkSaved();
-    if (!LoadNote.isEmpty())
-        ShowNote("Hinweis", LoadNote);
     ShowFormatNote();
+}
+
+void TFHTMLFrame::QueueLoadNotes(const QStringList &notes)
+{
+    // Told from the event loop, once the window and its first screen are shown, so that the
+    // text is seen behind the message; meanwhile the slices keep going in.
+    LoadNotes += notes;
+    if (!LoadNotes.isEmpty())
+        QTimer::singleShot(0, this, &TFHTMLFrame::ShowLoadNotes);
+}
+
+void TFHTMLFrame::ShowLoadNotes()
+{
+    // Taken first: a second load while a note is up queues its own.
+    const QStringList notes = std::exchange(LoadNotes, {});
+    for (const QString &note : notes)
+        ShowNote("Hinweis", note);
 }
 
 void TFHTMLFrame::SetLoadingState(bool loading)

@@ -102,3 +102,20 @@ TEST_F(DocumentLoadTest, SavingDuringTheLoadWritesTheWholeFile)
     saved.replace("\xE4", "&#228;");
     EXPECT_TRUE(Read("big.html") == saved);
 }
+
+TEST_F(DocumentLoadTest, TheNoteOnABinaryLookingFileComesAfterTheFirstScreen)
+{
+    Bytes.prepend(QByteArray(1, '\0'));
+    Open();
+    // Nothing modal in the way of the first screen; the note follows from the event loop.
+    EXPECT_TRUE(Window.isVisible());
+    EXPECT_TRUE(Window.IsLoading());
+    EXPECT_GT(Window.ActiveEditor().Text().size(), 10000);
+    EXPECT_EQ(Prompter.Count("Note"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Prompter.Count("Note") == 1; }, 5000));
+    EXPECT_TRUE(Prompter.Texts("Note")[0].contains("ist offenbar keine Textdatei"));
+    // Told right after the first screen, not only when the whole text is in.
+    EXPECT_TRUE(Window.IsLoading());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Window.IsLoading(); }, 30000));
+    EXPECT_EQ(Prompter.Count("Note"), 1);
+}

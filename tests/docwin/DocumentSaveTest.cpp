@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -173,7 +174,7 @@ TEST_F(DocumentSaveTest, EncodingNotesReachTheStatusBar)
     Write("bin.html", QByteArray("\0\0\x01", 3));
     TFMDITagra2 html;
     html.OpenDocument(Path("bin.html"), false, false, false);
-    EXPECT_EQ(Prompter.Count("Note"), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Prompter.Count("Note") == 1; }, 2000));
     EXPECT_EQ(Host.Status[TStatusPanel::Note], "keine Textdatei");
     EXPECT_TRUE(html.SaveDocument().IsSaved());
     EXPECT_EQ(Read("bin.html"), QByteArray("\0\0\x01", 3));
