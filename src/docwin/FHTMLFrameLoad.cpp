@@ -20,7 +20,7 @@ namespace {
 // A text up to this many characters goes into the editor at once; a longer one starts with a
 // slice that fills more than a screen, and each further slice takes the event loop a few
 // milliseconds.
-constexpr qsizetype WholeTextAtOnce = 1024 * 1024;
+constexpr qsizetype WholeTextAtOnce = 256 * 1024;
 constexpr qsizetype FirstSlice = 64 * 1024;
 constexpr qsizetype LaterSlice = 256 * 1024;
 

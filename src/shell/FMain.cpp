@@ -63,7 +63,9 @@ TFMain::TFMain(const QStringList &commandLine, QWidget *parent)
     connect(Area, &QMdiArea::subWindowActivated, this, &TFMain::ActivateDocument);
     Timer1.setParent(this);
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(100);
+    // Zero: the files of the command line open from the event loop as soon as it runs, after
+    // the frame is shown; a longer wait would only delay their first screen.
+    Timer1.setInterval(0);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TFMain::Timer1Timer);
     FormCreate();
