@@ -83,6 +83,17 @@ constexpr TByteOrderMark Marks[] = {
     {"\xFE\xFF", 2, TTextEncoding::Utf16BE},
 };
 
+// Whether the bytes begin with the byte order mark of UTF-16 or UTF-32.
+bool StartsWithWideMark(QByteArrayView bytes)
+{
+    for (const TByteOrderMark &mark : Marks) {
+        if (mark.Encoding != TTextEncoding::Utf8Bom
+            && bytes.startsWith(QByteArrayView(mark.Bytes, mark.Size)))
+            return true;
+    }
+    return false;
+}
+
 // The text behind the byte order mark; UTF-8 without invalid bytes takes Qt's fast decoder.
 TCarriedText DecodeBody(QByteArrayView body, TTextEncoding encoding, qsizetype invalidUtf8)
 {
@@ -146,7 +157,9 @@ TDecodedText DecodeText(const QByteArray &bytes)
     if (!DecodeUnicode(bytes, raw, decoded)) {
         decoded.Format = TTextFormat();
         decoded.CarriedBytes = 0;
-        decoded.LooksBinary = LooksBinary(bytes);
+        // A UTF-16 or UTF-32 file that cannot be read without losing a byte is no ANSI text
+        // either: read so, its line breaks would be changed, so its bytes are kept as they are.
+        decoded.LooksBinary = LooksBinary(bytes) || StartsWithWideMark(bytes);
         raw = AnsiToUnicode(bytes);
     }
     decoded.Text = NormalizeLineBreaks(std::move(raw), decoded.Format.LineBreaks);

@@ -250,3 +250,14 @@ TEST(TextFile, FuzzFindingsRoundTripByteForByte)
                   bytes.toHex().toStdString());
     }
 }
+
+// Found by the decoder fuzz target: a UTF-16 file with a character of the carrier range and an
+// odd last byte cannot be read without ambiguity; read as ANSI its line breaks would change, so
+// it counts as no text and its bytes are kept.
+TEST(TextFile, AmbiguousUtf16FileIsKeptAsBytes)
+{
+    const QByteArray bytes = QByteArray::fromHex("feff50f9ff220a03ffe4fffff70a0d");
+    const TDecodedText decoded = DecodeText(bytes);
+    EXPECT_EQ(decoded.Format.Encoding, TTextEncoding::Ansi);
+    EXPECT_TRUE(decoded.LooksBinary);
+}

@@ -51,6 +51,9 @@ TEST_F(HostileFilesTest, OddFilesComeBackByteForByte)
         {"invalid UTF-8", "p { content: \"\xc3\xa4 \xe4 \xff \xc3\"; }\r\n", false},
         {"UTF-8 with one stray byte", "/* \xe2\x82\xac\xe2\x82\xac\xe2\x82\xac \xe4 */\n", false},
         {"truncated UTF-8 at the end", "a { } /* \xe2\x82\xac\xe2\x82\xac \xe2\x82\r\n", false},
+        {"UTF-16 that cannot be read without ambiguity",
+         QByteArray::fromHex("feff50f9ff220a03ffe4fffff70a0d"),
+         false},
         {"a 5 MB line", QByteArray(5 * 1024 * 1024, 'x') + "\r\n", true},
         {"a 5 MB line of markup", QByteArray("<b>").repeated(2 * 1024 * 1024) + "\r\n", true},
     };
