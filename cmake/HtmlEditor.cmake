@@ -15,13 +15,7 @@ function(html_editor_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE testsupport ${ARG_DEPENDS})
-    set(environment "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1")
-    # Under xvfb-run the offscreen platform loads the system's GL library, which leaves a block
-    # that LeakSanitizer reports after the library is gone; the tests need no GL.
-    if(HTML_EDITOR_SANITIZE)
-        list(APPEND environment "QT_QPA_OFFSCREEN_NO_GLX=1")
-    endif()
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${environment}")
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1")
 endfunction()
