@@ -1,5 +1,6 @@
 #include "RecoveryJournal.h"
 
+#include "SafeFileWrite.h"
 #include "TextFile.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QLockFile>
 #include <QMutexLocker>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -105,17 +105,30 @@ void TRecoveryJournal::WriteNow(int slot, quint64 generation, const TRecoveryEnt
         if (it == Newest.end() || it->second != generation)
             return;
     }
-    QSaveFile file(SlotPath(slot));
-    errno = 0;
-    bool written = file.open(QIODevice::WriteOnly);
-    written = written && file.write(EncodeCopy(entry)) >= 0;
-    written = written && file.commit();
-    if (!written) {
-        const QString reason = FileErrorReason(errno, file.errorString());
+    // Every write, sync and the final rename are checked: a full disk must not leave a cut copy
+    // that looks complete.
+    const TSaveResult result = WriteFileSafely(SlotPath(slot), EncodeCopy(entry), false);
+    if (!result.IsFailed())
+        return;
+    const QString error = "Die Wiederherstellungskopie von\r\n" + entry.FileName
+                          + "\r\nkann nicht geschrieben werden:\r\n" + result.Reason();
+    std::function<void(const QString &)> handler;
+    {
         QMutexLocker locker(&Guard);
-        WriteError = "Die Wiederherstellungskopie von\r\n" + entry.FileName
-                     + "\r\nkann nicht geschrieben werden (" + reason + ").";
+        WriteError = error;
+        handler = WriteFailureHandler;
     }
+    if (handler && QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [handler, error] { handler(error); },
+            Qt::QueuedConnection);
+}
+
+void TRecoveryJournal::SetWriteFailureHandler(std::function<void(const QString &)> handler)
+{
+    QMutexLocker locker(&Guard);
+    WriteFailureHandler = std::move(handler);
 }
 
 void TRecoveryJournal::Remove(int slot)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QThreadPool>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -69,6 +70,9 @@ public:
     void WaitForWrites();
     // The German reason of the last background write that failed, cleared by reading it.
     QString TakeWriteError();
+    // Called with the German reason whenever a background write fails, on the application's
+    // thread, so the user learns that a copy is missing. The reason stays for TakeWriteError.
+    void SetWriteFailureHandler(std::function<void(const QString &)> handler);
 
     // The copies of runs that ended without deleting them, oldest first. They are claimed for
     // this run: another instance never offers them too. Copies that cannot be read are renamed
@@ -107,6 +111,7 @@ private:
     std::map<int, quint64> Newest; // per live slot, the generation of its newest write
     quint64 Generation = 0;
     QString WriteError;
+    std::function<void(const QString &)> WriteFailureHandler;
 };
 
 // The journal of this run, or null when none is kept (tests, an unusable folder).

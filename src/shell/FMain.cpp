@@ -9,6 +9,7 @@
 #include "ProgramPaths.h"
 #include "Prompter.h"
 #include "RecentFiles.h"
+#include "RecoveryJournal.h"
 #include "Registry.h"
 #include "ScratchFiles.h"
 #include "SettingsStore.h"
@@ -259,6 +260,11 @@ void TFMain::Timer1Timer()
     if (!warning.isEmpty())
         ShowNote("Hinweis", warning);
     OfferRecoveryCopies();
+    if (TRecoveryJournal *journal = RecoveryJournal())
+        journal->SetWriteFailureHandler([frame = QPointer<TFMain>(this)](const QString &reason) {
+            if (frame)
+                frame->NoteRecoveryWriteFailure(reason);
+        });
 }
 
 bool TFMain::event(QEvent *event)

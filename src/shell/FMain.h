@@ -61,6 +61,9 @@ public:
     // Offers to restore the unsaved documents of runs that ended without saving them (a crash):
     // one German question each; Yes opens the text as unsaved changes, No deletes the copy.
     void OfferRecoveryCopies();
+    // A recovery copy could not be written: the reason goes into the status bar and, the first
+    // time in a run, into an error box, so the user knows the unsaved text is not kept.
+    void NoteRecoveryWriteFailure(const QString &reason);
     // Rebuilds the frame's recent-file items from the list.
     void RefreshRecentFileMenu();
     // Relays a toolbar command to the window that reported itself active last.
@@ -126,4 +129,5 @@ private:
     QList<QMenu *> FrameMenus;
     TRecentFileItems RecentItems;
     QTimer Timer1;
+    bool RecoveryFailureShown = false;
 };

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 QString RestoreQuestion(const TOrphanCopy &copy)
@@ -63,4 +65,13 @@ void TFMain::OfferRecoveryCopies()
         ShowNote("Hinweis",
                  "Diese Wiederherstellungskopien sind beschädigt und wurden beiseitegelegt:\r\n"
                      + damaged.join("\r\n"));
+}
+
+void TFMain::NoteRecoveryWriteFailure(const QString &reason)
+{
+    QString line = reason;
+    SetStatusText(TStatusPanel::Note, line.replace("\r\n", " "));
+    if (std::exchange(RecoveryFailureShown, true))
+        return;
+    ShowError("Fehler", reason);
 }

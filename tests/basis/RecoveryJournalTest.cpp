@@ -1,5 +1,6 @@
 #include "RecoveryJournal.h"
 
+#include "FaultyFileWriter.h"
 #include "RecoveryKeeper.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -97,6 +100,36 @@ TEST(RecoveryJournal, WritesInTheBackgroundAndRemovesAfterSaveOrDiscard)
     journal.WaitForWrites();
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
     EXPECT_TRUE(journal.TakeWriteError().isEmpty());
+}
+
+TEST(RecoveryJournal, AFailedWriteKeepsThePreviousCopyAndIsReported)
+{
+    QTemporaryDir folder;
+    TRecoveryJournal journal(folder.path());
+    const int slot = journal.NewSlot();
+    journal.Write(slot, {"a.html", "html", "alt"});
+    journal.WaitForWrites();
+    QStringList reported;
+    journal.SetWriteFailureHandler([&reported](const QString &reason) { reported.append(reason); });
+    for (const TFileStep step : {TFileStep::Write, TFileStep::Sync, TFileStep::Rename}) {
+        TFaultyFileWriter writer;
+        writer.FailAt(step, ENOSPC);
+        TFileWriterScope scope(writer);
+        journal.Write(slot, {"a.html", "html", "neu"});
+        journal.WaitForWrites();
+        const QStringList copies = CopiesIn(folder.path());
+        ASSERT_EQ(copies.size(), 1) << int(step);
+        EXPECT_EQ(TRecoveryJournal::ReadCopy(folder.filePath(copies[0])).Entry.Text, "alt")
+            << int(step);
+        const QString error = journal.TakeWriteError();
+        EXPECT_TRUE(error.startsWith("Die Wiederherstellungskopie von\r\na.html\r\n"))
+            << int(step) << error.toStdString();
+        EXPECT_TRUE(error.contains("kein Platz")) << int(step) << error.toStdString();
+    }
+    // The handler hears of each failure on the application's thread.
+    EXPECT_TRUE(reported.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reported.size(), 3);
 }
 
 TEST(RecoveryJournal, RunningInstancesNeverTakeEachOthersCopies)

@@ -3,8 +3,10 @@
 #include "AppSettings.h"
 #include "CommandLine.h"
 #include "FakeDocument.h"
+#include "FaultyFileWriter.h"
 #include "ProgramPaths.h"
 #include "RecentFiles.h"
+#include "RecoveryJournal.h"
 #include "Registry.h"
 #include "ScriptedPrompter.h"
 
@@ -20,6 +22,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -98,6 +102,32 @@ TEST_F(FMainTest, DamagedSettingsFileIsToldOfAtStartAndTheDefaultsApply)
     EXPECT_TRUE(Prompter.Texts("Note")[0].contains("ist beschädigt und wurde nach"));
     EXPECT_TRUE(QFile::exists(Dir.filePath("registry.json.damaged")));
     EXPECT_EQ(Settings().TabBreite, 2);
+}
+
+TEST_F(FMainTest, ARecoveryCopyThatCannotBeWrittenIsToldOfOnceAndShownInTheStatusBar)
+{
+    TRecoveryJournal journal(Dir.filePath("recovery"));
+    TRecoveryJournal *previous = SetRecoveryJournal(&journal);
+    TRecordingFrame frame{QStringList()};
+    QTest::qWait(250); // the start-up step connects the frame to the journal
+    const int slot = journal.NewSlot();
+    TFaultyFileWriter writer;
+    writer.FailAt(TFileStep::Create, ENOSPC, 1);
+    writer.FailAt(TFileStep::Create, ENOSPC, 2);
+    {
+        TFileWriterScope scope(writer);
+        for (int i = 0; i < 2; ++i) {
+            journal.Write(slot, {"/tmp/seite.html", "html", "neu"});
+            journal.WaitForWrites();
+        }
+    }
+    QTest::qWait(50);
+    ASSERT_EQ(Prompter.Count("Error"), 1) << "one box per run, not one per failed copy";
+    EXPECT_TRUE(Prompter.Texts("Error")[0].startsWith(
+        "Die Wiederherstellungskopie von\r\n/tmp/seite.html\r\nkann nicht geschrieben werden"));
+    EXPECT_TRUE(frame.StatusText(TStatusPanel::Note)
+                    .startsWith("Die Wiederherstellungskopie von /tmp/seite.html kann nicht"));
+    SetRecoveryJournal(previous);
 }
 
 TEST_F(FMainTest, MenusCarryCaptionsShortcutsHintsAndHelpContexts)
