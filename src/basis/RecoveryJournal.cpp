@@ -107,7 +107,10 @@ void TRecoveryJournal::WriteNow(int slot, quint64 generation, const TRecoveryEnt
     }
     // Every write, sync and the final rename are checked: a full disk must not leave a cut copy
     // that looks complete.
-    const TSaveResult result = WriteFileSafely(SlotPath(slot), EncodeCopy(entry), false);
+    TRecoveryEntry complete = entry;
+    if (complete.TextSource)
+        complete.Text = complete.TextSource();
+    const TSaveResult result = WriteFileSafely(SlotPath(slot), EncodeCopy(complete), false);
     if (!result.IsFailed())
         return;
     const QString error = "Die Wiederherstellungskopie von\r\n" + entry.FileName

@@ -18,6 +18,9 @@ struct TRecoveryEntry
     QString FileName; // the document's file; a new document's name ("noname")
     QString Kind;     // which kind of window restores it ("html", "css")
     QString Text;     // the editor's text, exactly as it stands
+    // When set, gives the text on the writer thread instead: a big document's text is then put
+    // together in the background from a cheap copy taken when the copy was asked for.
+    std::function<QString()> TextSource = nullptr;
 };
 
 // A recovery copy read back from its file, or the German reason it cannot be read.

@@ -331,13 +331,24 @@ std::optional<TRecoveryEntry> TFHTMLFrame::RecoveryEntry() const
 {
     if (!IsModified())
         return std::nullopt;
-    return TRecoveryEntry{Doc.HasFile() ? FileName() : NoName,
-                          Doc.Kind() == TDocKind::Html ? "html" : "css",
-                          EditorText()};
+    TRecoveryEntry entry{Doc.HasFile() ? FileName() : NoName,
+                         Doc.Kind() == TDocKind::Html ? "html" : "css",
+                         QString()};
+    // The undo ring's copy shares its pieces, so the whole text is put together on the writer
+    // thread and a big document does not stall the window; an editor the ring does not follow
+    // yet gives its text here.
+    if (std::optional<TChunkedText> pieces = UndoRing.CurrentText(ActiveEditor()))
+        entry.TextSource = [pieces = std::move(*pieces)] { return pieces.ToString(); };
+    else
+        entry.Text = EditorText();
+    return entry;
 }
 
 void TFHTMLFrame::RestoreRecovered(const TOrphanCopy &copy)
 {
+    // A file still arriving in slices is taken in whole first: a later slice would otherwise be
+    // appended to the restored text.
+    FinishLoading();
     // The text the window showed before stays reachable through undo.
     TakeUndoSnapshot();
     ActiveEditor().SetText(copy.Entry.Text);

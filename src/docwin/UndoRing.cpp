@@ -126,6 +126,19 @@ QString TUndoRing::Snapshot(int number) const
     return text;
 }
 
+std::optional<TChunkedText> TUndoRing::CurrentText(const TEditControl &editor) const
+{
+    if (Tracked != &editor)
+        return std::nullopt;
+    TChunkedText text = Mirror;
+    const TTextChange change = CurrentChange(editor);
+    if (change.Changed)
+        text.Replace(change.Start,
+                     change.OldLength,
+                     EditorRange(editor, change.Start, change.NewLength));
+    return text;
+}
+
 qsizetype TUndoRing::MemoryBytes() const
 {
     qsizetype bytes = qsizetype(sizeof(*this)) + Mirror.MemoryBytes();

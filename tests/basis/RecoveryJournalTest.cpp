@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -100,6 +101,26 @@ TEST(RecoveryJournal, WritesInTheBackgroundAndRemovesAfterSaveOrDiscard)
     journal.WaitForWrites();
     EXPECT_TRUE(CopiesIn(folder.path()).isEmpty());
     EXPECT_TRUE(journal.TakeWriteError().isEmpty());
+}
+
+TEST(RecoveryJournal, ATextSourceGivesTheTextOnTheWriterThread)
+{
+    QTemporaryDir folder;
+    TRecoveryJournal journal(folder.path());
+    const int slot = journal.NewSlot();
+    QThread *writerThread = nullptr;
+    TRecoveryEntry entry{"a.html", "html", QString()};
+    entry.TextSource = [&writerThread] {
+        writerThread = QThread::currentThread();
+        return OddText;
+    };
+    journal.Write(slot, entry);
+    journal.WaitForWrites();
+    const QStringList copies = CopiesIn(folder.path());
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(TRecoveryJournal::ReadCopy(folder.filePath(copies[0])).Entry.Text, OddText);
+    EXPECT_NE(writerThread, nullptr);
+    EXPECT_NE(writerThread, QThread::currentThread());
 }
 
 TEST(RecoveryJournal, AFailedWriteKeepsThePreviousCopyAndIsReported)

@@ -91,6 +91,20 @@ TEST_F(DocumentLoadTest, ATypedKeyWaitsForTheWholeTextAndUndoBringsTheLoadedText
     EXPECT_TRUE(Window.ActiveEditor().Text() == Expected);
 }
 
+TEST_F(DocumentLoadTest, ARecoveredTextReplacesTheWholeLoadNotItsFirstSlices)
+{
+    Open();
+    ASSERT_TRUE(Window.IsLoading());
+    const QString recovered = Expected + "ENDE";
+    Window.RestoreRecovered({QString(), {Window.FileName(), "html", recovered}, {}});
+    QTest::qWait(100); // slices that were still due must not arrive any more
+    EXPECT_FALSE(Window.IsLoading());
+    EXPECT_TRUE(Window.ActiveEditor().Text() == recovered);
+    EXPECT_TRUE(Window.IsModified());
+    Window.UndoCommand();
+    EXPECT_TRUE(Window.ActiveEditor().Text() == Expected) << "the file's text is one undo away";
+}
+
 TEST_F(DocumentLoadTest, SavingDuringTheLoadWritesTheWholeFile)
 {
     Open();

@@ -256,6 +256,8 @@ TEST(UndoRing, StoredDifferencesGiveBackTheExactTexts)
         if (run % 4 == 1)                    // a text long enough to be held in several pieces
             colour.SetText(QString(30000, 'l'));
         const int operations = smallRing ? 1500 : 300;
+        TChunkedText earlier;
+        QString earlierText;
         for (int op = 0; op < operations; ++op) {
             const int what = random.bounded(100);
             if (what < 55) {
@@ -290,11 +292,33 @@ TEST(UndoRing, StoredDifferencesGiveBackTheExactTexts)
             }
             ASSERT_EQ(ring.UndoIndex(), expected.Index) << "run " << run << " op " << op;
             ASSERT_EQ(ring.UndoTop(), expected.Top);
+            // The current text from the ring's pieces is the editor's, also between snapshots,
+            // and a copy taken earlier keeps its text whatever the ring does afterwards.
+            ASSERT_EQ(earlier.ToString(), earlierText) << "run " << run << " op " << op;
+            if (const std::optional<TChunkedText> current = ring.CurrentText(*active)) {
+                ASSERT_EQ(current->ToString(), active->Text()) << "run " << run << " op " << op;
+                earlier = *current;
+                earlierText = active->Text();
+            }
         }
         ASSERT_EQ(ring.LastSnapshotText(), expected.Last);
         for (int i = 1; i <= expected.Top; ++i)
             ASSERT_EQ(ring.Snapshot(i), expected.Slots[size_t(i - 1)]) << "snapshot " << i;
     }
+}
+
+TEST(UndoRing, CurrentTextOnlyForTheEditorItFollows)
+{
+    TUndoRing ring;
+    TTextBuffer followed("<p>a</p>");
+    TTextBuffer other("<p>a</p>");
+    EXPECT_FALSE(ring.CurrentText(followed).has_value()) << "before the first snapshot";
+    ring.TakeUndoSnapshot(followed);
+    followed.SetSelStart(3);
+    followed.ReplaceSelection("neu");
+    ASSERT_TRUE(ring.CurrentText(followed).has_value());
+    EXPECT_EQ(ring.CurrentText(followed)->ToString(), "<p>neua</p>");
+    EXPECT_FALSE(ring.CurrentText(other).has_value());
 }
 
 TEST(UndoRing, FullRingOfSmallEditsHoldsLittleMoreThanOneCopy)
