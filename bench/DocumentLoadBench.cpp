@@ -64,19 +64,25 @@ void SavePage(benchmark::State &state)
 }
 BENCHMARK(SavePage)->Arg(1)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-// One typed character in the middle of a big page, with everything a key press sets off in the
-// window: the undo snapshot, the edit, the colour pass and the status line.
-void TypeInPage(benchmark::State &state)
+// Shows the window with a page of that many megabytes loaded in whole, the caret in its middle.
+void ShowWholePage(TFMDITagra2 &window, const QTemporaryDir &dir, int64_t megabytes)
 {
-    QTemporaryDir dir;
-    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
-    TFMDITagra2 window;
+    const QString page = MakePage(dir.filePath("big.html"), megabytes * 1024 * 1024);
     window.resize(1000, 800);
     window.show();
     window.OpenDocument(page, false, false, false);
     window.FinishLoading();
     window.ActiveEditor().SetSelStart(window.ActiveEditor().TextLength() / 2);
     QCoreApplication::processEvents();
+}
+
+// One typed character in the middle of a big page, with everything a key press sets off in the
+// window: the undo snapshot, the edit, the colour pass and the status line.
+void TypeInPage(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    TFMDITagra2 window;
+    ShowWholePage(window, dir, state.range(0));
     QWidget *editor = window.ActiveEditorWidget();
     QTest::keyClick(editor, Qt::Key_A); // the first key press after loading is not timed
     for (auto _ : state) {
@@ -99,14 +105,8 @@ void InsertIntoPage(benchmark::State &state)
     const char *items[] = {"MnListePunkte", "MnBasicXHTML_strict11", "MnFont_Bold"};
     const char *name = items[state.range(1)];
     QTemporaryDir dir;
-    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
     TFMDITagra2 window;
-    window.resize(1000, 800);
-    window.show();
-    window.OpenDocument(page, false, false, false);
-    window.FinishLoading();
-    window.ActiveEditor().SetSelStart(window.ActiveEditor().TextLength() / 2);
-    QCoreApplication::processEvents();
+    ShowWholePage(window, dir, state.range(0));
     QAction *item = window.findChild<QAction *>(name);
     for (auto _ : state) {
         item->trigger();
