@@ -156,13 +156,20 @@ class Run:
                 window = self.screen.window_of(self.child.pid)
                 next_check = now + 0.01
                 if window:
-                    self.result['window'] = last_damage - self.start
+                    # Without damage seen yet, the moment the window was found bounds it.
+                    shown = last_damage if last_damage > self.start else now
+                    self.result['window'] = shown - self.start
                     self.region = text_region(window)
                     self.window = window
             if window and self.path and 'first' not in self.result and now >= next_check:
+                checked = time.perf_counter()
                 rows = self.screen.ink_rows(self.region)
                 next_check = time.perf_counter() + 0.01
                 if len(rows) >= needed_rows:
+                    # Damage reported while the pixels were read back has not been seen yet:
+                    # the repaint that showed the text came before the read, which bounds it.
+                    if self.screen.pump(0) or last_damage <= self.start:
+                        last_damage = checked
                     self.result['first'] = last_damage - self.start
                     if self.options.shots:
                         self.screen.save(self.options.shots + '-first.png')
