@@ -3,6 +3,9 @@
 include(GNUInstallDirs)
 
 set(HTML_EDITOR_DATA_DIR "${CMAKE_INSTALL_DATADIR}/html-editor")
+# The browser module; the program looks for it beside itself, then along this path from bin.
+set(HTML_EDITOR_MODULE_DIR "${CMAKE_INSTALL_LIBDIR}/html-editor")
+file(RELATIVE_PATH HTML_EDITOR_MODULE_DIR_FROM_BIN "/${CMAKE_INSTALL_BINDIR}" "/${HTML_EDITOR_MODULE_DIR}")
 set(HTML_EDITOR_RELEASE_DATE "2026-12-09")
 set(desktopSource "${CMAKE_SOURCE_DIR}/resources/desktop")
 set(desktopBuild "${CMAKE_BINARY_DIR}/resources/desktop")

@@ -45,7 +45,6 @@ int main(int argc, char **argv)
     // The browser tab's engine refuses to start as root unless its sandbox is off.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     // Qt sees only the arguments before "--", so a file named "-reverse" stays a file.
     QApplication app(commandLine.OptionCount, commandLine.OptionArguments.data());
     QApplication::setApplicationName("HTML-Editor");

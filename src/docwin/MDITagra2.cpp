@@ -1,6 +1,7 @@
 #include "MDITagra2.h"
 
 #include "AppSettings.h"
+#include "BrowserModule.h"
 #include "ColorMemo.h"
 #include "ColorMemoPresets.h"
 #include "DocumentHost.h"
@@ -20,7 +21,6 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 
 namespace {
 
@@ -242,26 +242,35 @@ void TFMDITagra2::CreateBrowser()
     auto *layout = new QVBoxLayout(TabSheet2);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    Browser = new QWebEngineView(TabSheet2);
-    Browser->setObjectName("WebBrowser1");
     // The browser's own status bar: the address under the mouse, else the loading state.
     BrowserStatus = new QLabel(TabSheet2);
     BrowserStatus->setObjectName("WebBrowser1Status");
-    layout->addWidget(Browser, 1);
-    layout->addWidget(BrowserStatus);
-    connect(Browser->page(), &QWebEnginePage::linkHovered, BrowserStatus, &QLabel::setText);
-    connect(Browser, &QWebEngineView::loadFinished, BrowserStatus, [this](bool ok) {
+    const TBrowserModuleLoad load = LoadBrowserModule();
+    if (!load.Module) {
+        BrowserStatus->setText(load.Error);
+        BrowserStatus->setWordWrap(true);
+        layout->addWidget(BrowserStatus, 1, Qt::AlignTop);
+        return;
+    }
+    TBrowserEvents events;
+    events.LinkHovered = [this](const QString &url) { BrowserStatus->setText(url); };
+    events.LoadFinished = [this](bool ok) {
         BrowserStatus->setText(ok ? "Fertig" : "Fehler beim Laden");
         // Starting the browser engine can take the keyboard focus to a window of its own;
         // the frame takes it back so that the menu keys go on working.
         if (isVisible())
             window()->activateWindow();
-    });
+    };
+    Browser = load.Module->CreateView(TabSheet2, std::move(events));
+    Browser->Widget()->setObjectName("WebBrowser1");
+    layout->addWidget(Browser->Widget(), 1);
+    layout->addWidget(BrowserStatus);
 }
 
 void TFMDITagra2::NavigateBrowser()
 {
-    if (!Browser)
+    if (!BrowserStatus)
         CreateBrowser();
-    Browser->setUrl(QUrl::fromLocalFile(FileName()));
+    if (Browser)
+        Browser->ShowPage(QUrl::fromLocalFile(FileName()));
 }

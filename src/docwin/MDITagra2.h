@@ -4,7 +4,7 @@
 
 class QLabel;
 class QTabWidget;
-class QWebEngineView;
+class TBrowserView;
 
 // The HTML document window: one HTML, XHTML or PHP page with the colour view, the plain view
 // and a browser tab that shows the saved page.
@@ -31,8 +31,9 @@ public:
     // "&Browser": saves, shows the page in the browser tab. "Quellcode": back to the editor.
     void ShowBrowser();
     void ShowSource();
-    // The browser view, created the first time the browser tab is shown.
-    QWebEngineView *WebBrowser1() const { return Browser; }
+    // The browser view, created the first time the browser tab is shown; null before, and when
+    // the browser module cannot be loaded (the tab then says why).
+    TBrowserView *WebBrowser1() const { return Browser; }
     QTabWidget *MainTab() const { return Tabs; }
 
     bool NewWithStylesheet = false;
@@ -57,6 +58,6 @@ private:
 
     QTabWidget *Tabs = nullptr;
     QWidget *TabSheet2 = nullptr;
-    QWebEngineView *Browser = nullptr;
+    TBrowserView *Browser = nullptr;
     QLabel *BrowserStatus = nullptr;
 };
