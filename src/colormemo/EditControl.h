@@ -41,6 +41,10 @@ public:
     // as one span, found without looking at the whole text.
     virtual TTextChange ChangesSinceMark() const = 0;
     virtual void MarkChanges() = 0;
+    // Puts the text at the end as if it had been there since the last MarkChanges(): a file
+    // that arrives in slices grows without its later slices counting as changes. The caret,
+    // the selection, the view and Modified stay as they were.
+    virtual void AppendAtEnd(const QString &text) = 0;
 
     virtual int SelStart() const = 0;
     virtual int SelLength() const = 0;

@@ -81,6 +81,41 @@ void TPlainTextEditControl::MarkChanges()
     MinEndDistance = MarkLength;
 }
 
+void TPlainTextEditControl::AppendAtEnd(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    const bool wasModified = Doc().isModified();
+    const bool changed = ChangedSinceMark;
+    const int changeStart = MinChangeStart;
+    const int endDistance = MinEndDistance;
+    const int lengthBefore = TextLength();
+    const int anchor = Widget->textCursor().anchor();
+    const int position = Widget->textCursor().position();
+    QTextCursor end(&Doc());
+    end.movePosition(QTextCursor::End);
+    end.insertText(ToDocumentBreaks(text));
+    // A caret at the end would move behind the new text; it stays where the user put it.
+    if (Widget->textCursor().position() != position) {
+        QTextCursor cursor(&Doc());
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        ApplyCursor(cursor);
+    }
+    // The new text counts as part of the marked text: the change span keeps its start, and its
+    // distance from the end grows by what came in behind it.
+    const int added = TextLength() - lengthBefore;
+    if (changed) {
+        ChangedSinceMark = true;
+        MinChangeStart = changeStart;
+        MinEndDistance = endDistance + added;
+        MarkLength += added;
+    } else {
+        MarkChanges();
+    }
+    Doc().setModified(wasModified);
+}
+
 void TPlainTextEditControl::NoteChange(int position, int removed, int added)
 {
     Q_UNUSED(removed);

@@ -108,6 +108,18 @@ void TTextBuffer::MarkChanges()
     MarkLength = int(Content.size());
 }
 
+void TTextBuffer::AppendAtEnd(const QString &text)
+{
+    const QString normal = NormalizeLineBreaks(text);
+    const int end = int(Content.size());
+    Content += normal;
+    UpdateLineStarts(end, 0, normal);
+    // Part of the marked text: the untouched tail behind a change grows by it.
+    MarkLength += int(normal.size());
+    if (HasChanges)
+        ChangeTail += int(normal.size());
+}
+
 int TTextBuffer::SelStart() const
 {
     return Caret;

@@ -6,7 +6,6 @@
 #include "DocumentMenus.h"
 #include "DocumentText.h"
 #include "FileUtils.h"
-#include "LoadSlices.h"
 #include "PlainTextEditControl.h"
 #include "Prompter.h"
 

@@ -21,14 +21,12 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class QMenu;
 class QPlainTextEdit;
 class QStackedWidget;
 class TColorMemo;
 class TFindDialog;
-class TLoadSlices;
 class TPlainTextEditControl;
 struct TFileDialogOptions;
 
@@ -93,11 +91,11 @@ public:
     virtual bool CloseQuery();
     // True while the document has unsaved changes.
     virtual bool IsModified() const;
-    // A big text is still going into the editor: the window shows what is in, the editor is
-    // read-only and the menus are disabled until the rest is in.
-    bool IsLoading() const { return PendingLoad != nullptr; }
+    // A big text is still going into the editor: the window shows what is in and takes typing
+    // there, the menus are disabled until the rest is in.
+    bool IsLoading() const { return LoadLength > 0; }
     // Puts the rest of a text still loading into the editor now: for whatever needs the whole
-    // text (a key that edits, a command, saving). Nothing when no load is pending.
+    // text (a command, saving, undo). Nothing when no load is pending.
     void FinishLoading();
     // The window's menus that merge into the frame's menu bar while it is active.
     virtual QList<TMergedMenu> MergedMenus() const { return Menus; }
@@ -245,10 +243,13 @@ private:
     // Slices of a big text (FHTMLFrameLoad.cpp): one more from the event loop; all the rest at
     // once; what follows the last one; the editor and menus while slices are pending.
     void PutNextSlice();
-    void AppendToEditor(QStringView slice);
     void EndLoading();
+    // Whether keys may edit the part that is in while the rest is still loading.
+    bool MayEditWhileLoading() const;
     void SetLoadingState(bool loading);
     void ShowLoadProgress();
+    // The share of the loading text that is in the editor, 0 to 100.
+    int LoadPercent() const;
     // The note on characters that the editor keeps only as line breaks; empty when there are
     // none.
     static QString LineBreakCharactersNote(const QString &path, const QString &text);
@@ -261,7 +262,12 @@ private:
     void ShowFormatNote();
     void GoToLine();
     void FocusEditor();
-    bool IsMenuShortcut(QKeyEvent *event) const;
+    bool IsMenuShortcut(const QKeyEvent &event) const;
+    // Keys while a text loads: whether the key can act on the part that is in; whether it
+    // pastes a small text, which then goes in at once.
+    bool KeyWorksWhileLoading(const QKeyEvent &key) const;
+    bool IsPasteWhileLoading(const QKeyEvent &key) const;
+    void PasteWhileLoading(QKeyEvent *key);
     // Reads the file again after a change on disk; the text it replaces stays reachable
     // through undo.
     void ReloadChangedFile();
@@ -287,8 +293,9 @@ private:
     bool WordWrap = false;
     TFindState FindState;
     TFindDialog *FindDialog1 = nullptr;
-    // The text still going into the editor, slice by slice, and the notes still to tell.
-    std::unique_ptr<TLoadSlices> PendingLoad;
+    // The length of the text still going into the editor slice by slice (the undo ring holds
+    // the rest), 0 when none is; the notes still to tell.
+    qsizetype LoadLength = 0;
     QStringList LoadNotes;
     QTimer LoadTimer;
     // The print buffer: exactly the document text while a print runs.

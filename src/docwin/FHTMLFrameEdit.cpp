@@ -31,9 +31,7 @@ void TFHTMLFrame::ConnectEditorCommands()
 
 void TFHTMLFrame::TakeUndoSnapshot()
 {
-    // Part of a loading text is no snapshot; the whole one is taken when it is in.
-    if (IsLoading())
-        return;
+    // Also while a text loads: the ring counts its rest as part of the text.
     UndoRing.TakeUndoSnapshot(ActiveEditor());
 }
 
@@ -50,11 +48,13 @@ void TFHTMLFrame::ApplyUndoTimer()
 
 void TFHTMLFrame::UndoCommand()
 {
+    FinishLoading();
     UndoRing.Undo(ActiveEditor());
 }
 
 void TFHTMLFrame::RedoCommand()
 {
+    FinishLoading();
     UndoRing.Redo(ActiveEditor());
 }
 

@@ -4,7 +4,6 @@
 #include "DocumentHost.h"
 #include "DocumentText.h"
 #include "FHTMLFrame.h"
-#include "LoadSlices.h"
 #include "Prompter.h"
 #include "TextPositions.h"
 
@@ -46,12 +45,16 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     }
     if (!result.Note.isEmpty())
         notes << result.Note;
-    PendingLoad = std::make_unique<TLoadSlices>(std::move(text));
-    const bool atOnce = PendingLoad->Text().size() <= WholeTextAtOnce;
-    ActiveEditor().SetText(PendingLoad->TakeSlice(atOnce ? WholeTextAtOnce : FirstSlice).toString());
-    ActiveEditor().SetSelStart(0);
+    // The undo ring keeps the loaded text as its first snapshot and hands it to the editor
+    // slice by slice; the text read from the file is dropped on return.
+    TEditControl &editor = ActiveEditor();
+    editor.SetText(QString());
+    UndoRing.TakeLoadedSnapshot(editor, text);
+    LoadLength = text.size();
+    UndoRing.PutRest(editor, LoadLength <= WholeTextAtOnce ? LoadLength : FirstSlice);
+    editor.SetSelStart(0);
     QueueLoadNotes(notes);
-    if (PendingLoad->Done()) {
+    if (UndoRing.RestLength() == 0) {
         EndLoading();
         return true;
     }
@@ -62,10 +65,10 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
 
 void TFHTMLFrame::PutNextSlice()
 {
-    if (!PendingLoad)
+    if (!IsLoading())
         return;
-    AppendToEditor(PendingLoad->TakeSlice(LaterSlice));
-    if (PendingLoad->Done())
+    UndoRing.PutRest(ActiveEditor(), LaterSlice);
+    if (UndoRing.RestLength() == 0)
         EndLoading();
     else
         ShowLoadProgress();
@@ -73,38 +76,26 @@ void TFHTMLFrame::PutNextSlice()
 
 void TFHTMLFrame::FinishLoading()
 {
-    if (!PendingLoad)
+    if (!IsLoading())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    while (!PendingLoad->Done())
-        AppendToEditor(PendingLoad->TakeSlice(8 * LaterSlice));
+    // In big slices rather than at once, so that no second copy of the rest is made.
+    while (UndoRing.RestLength() > 0)
+        UndoRing.PutRest(ActiveEditor(), 8 * LaterSlice);
     QApplication::restoreOverrideCursor();
     EndLoading();
-}
-
-void TFHTMLFrame::AppendToEditor(QStringView slice)
-{
-    // At the end of the text, leaving the caret, the selection and the view where they are.
-    QTextCursor end(ActiveEditorWidget()->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(ToDocumentBreaks(slice.toString()));
-    // Nobody can have changed the text meanwhile: the editor is read-only while loading.
-    ActiveEditor().SetModified(false);
 }
 
 void TFHTMLFrame::EndLoading()
 {
     LoadTimer.stop();
-    const std::unique_ptr<TLoadSlices> load = std::move(PendingLoad);
+    LoadLength = 0;
     SetLoadingState(false);
     // What the editor made of the text (it may turn odd characters into others) is what a
-    // binary file is compared with when it is saved.
+    // binary file is compared with when it is saved. Nothing could be typed meanwhile: such a
+    // file is read-only while it loads.
     if (Doc.WantsLoadedText())
         Doc.SetLoadedText(ActiveEditor().Text());
-    // The loaded text is the first snapshot of the undo ring, taken now rather than with the
-    // first key press.
-    UndoRing.TakeUndoSnapshot(ActiveEditor(), load->Text());
-    MarkSaved();
     ShowFormatNote();
 }
 
@@ -125,12 +116,20 @@ void TFHTMLFrame::ShowLoadNotes()
         ShowNote("Hinweis", note);
 }
 
+bool TFHTMLFrame::MayEditWhileLoading() const
+{
+    // A file kept byte for byte while unchanged compares the editor's whole text once it is in;
+    // it is read-only until then.
+    return !Doc.WantsLoadedText();
+}
+
 void TFHTMLFrame::SetLoadingState(bool loading)
 {
-    // Read-only, but the caret still moves with the keys.
+    // Read-only where editing has to wait, but the caret still moves with the keys.
     QPlainTextEdit *editor = ActiveEditorWidget();
-    editor->setReadOnly(loading);
-    if (loading)
+    const bool readOnly = loading && !MayEditWhileLoading();
+    editor->setReadOnly(readOnly);
+    if (readOnly)
         editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     for (const TMergedMenu &menu : std::as_const(Menus))
         menu.Menu->setEnabled(!loading);
@@ -142,6 +141,11 @@ void TFHTMLFrame::ShowLoadProgress()
 {
     if (DocumentHost())
         DocumentHost()->SetStatusText(TStatusPanel::Note,
-                                      "Datei wird geladen ... "
-                                          + QString::number(PendingLoad->Percent()) + " %");
+                                      "Datei wird geladen ... " + QString::number(LoadPercent())
+                                          + " %");
+}
+
+int TFHTMLFrame::LoadPercent() const
+{
+    return int(100 * (LoadLength - UndoRing.RestLength()) / std::max<qsizetype>(LoadLength, 1));
 }

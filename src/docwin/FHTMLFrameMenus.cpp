@@ -7,7 +7,9 @@
 #include "PrintDocument.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -109,12 +111,15 @@ void TFHTMLFrame::CollectMenuShortcuts()
     }
 }
 
-bool TFHTMLFrame::IsMenuShortcut(QKeyEvent *event) const
+bool TFHTMLFrame::IsMenuShortcut(const QKeyEvent &event) const
 {
-    return MenuShortcuts.contains(event->keyCombination());
+    return MenuShortcuts.contains(event.keyCombination());
 }
 
 namespace {
+
+// A paste of up to this many characters goes into a loading text at once.
+constexpr qsizetype SmallPaste = 64 * 1024;
 
 // A key that moves the caret or scrolls within the text that is there (Ctrl+End is not one: it
 // goes to the end of the whole text).
@@ -123,23 +128,96 @@ bool IsPlainNavigationKey(const QKeyEvent &key)
     return IsNavigationKey(key.key()) && !(key.modifiers() & Qt::ControlModifier);
 }
 
+// A key that types at the caret: a character, a line break, a tab, or one that deletes a
+// character.
+bool IsTypingKey(const QKeyEvent &key)
+{
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+        return true;
+    default:
+        return !key.text().isEmpty() && key.text().front().isPrint();
+    }
+}
+
+// A key pressed on its own before another: Shift before a capital, Ctrl before a command.
+bool IsModifierKey(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsKeyEvent(const QEvent &event)
+{
+    return event.type() == QEvent::ShortcutOverride || event.type() == QEvent::KeyPress;
+}
+
 } // namespace
+
+bool TFHTMLFrame::KeyWorksWhileLoading(const QKeyEvent &key) const
+{
+    // A menu key waits for the whole text: the menus are disabled until it is in.
+    if (IsMenuShortcut(key))
+        return false;
+    return IsModifierKey(key) || IsPlainNavigationKey(key)
+           || (MayEditWhileLoading() && IsTypingKey(key));
+}
+
+bool TFHTMLFrame::IsPasteWhileLoading(const QKeyEvent &key) const
+{
+    return MayEditWhileLoading() && key.matches(QKeySequence::Paste)
+           && QGuiApplication::clipboard()->text().size() <= SmallPaste;
+}
+
+void TFHTMLFrame::PasteWhileLoading(QKeyEvent *key)
+{
+    // The menu item is disabled while loading: the key goes to the editor, and pastes as the
+    // item would, without waiting for the rest of the text.
+    if (key->type() == QEvent::ShortcutOverride) {
+        key->accept();
+        return;
+    }
+    EditorKeyDown(key);
+    ActiveEditor().PasteFromClipboard();
+    ActiveEditor().SetModified(true);
+}
 
 bool TFHTMLFrame::eventFilter(QObject *watched, QEvent *event)
 {
     QObject *colour = MemoColor();
     const bool isEditor = watched == colour || watched == MemoSW();
-    // While a big text loads, keys that move the caret or scroll work on what is in; a key
-    // that may edit or run a command waits until the whole text is in.
-    if (isEditor && IsLoading()
-        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
-        && !IsPlainNavigationKey(*static_cast<QKeyEvent *>(event)))
-        FinishLoading();
+    // While a big text loads, keys that move the caret, type or paste a little work on what is
+    // in; any other key (a command) waits until the whole text is in.
+    if (isEditor && IsLoading() && IsKeyEvent(*event)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (IsPasteWhileLoading(*key)) {
+            PasteWhileLoading(key);
+            return true;
+        }
+        if (!KeyWorksWhileLoading(*key))
+            FinishLoading();
+    }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // The window's menu keys (Ctrl+Z, Ctrl+Y, ...) belong to its commands, not to the
         // editor's built-in key bindings.
-        if (isEditor && IsMenuShortcut(static_cast<QKeyEvent *>(event))) {
+        if (isEditor && IsMenuShortcut(*static_cast<QKeyEvent *>(event))) {
             event->ignore();
             return true;
         }

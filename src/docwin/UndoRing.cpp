@@ -23,6 +23,9 @@ TTextChange Combine(const TTextChange &first, const TTextChange &second)
     return TTextChange{true, start, endInA - start, endInC - start};
 }
 
+// How far ahead PutRest looks at a time for the line break that ends a slice.
+constexpr qsizetype LineBreakSearchStep = 16 * 1024;
+
 } // namespace
 
 void TUndoRing::Clear()
@@ -36,12 +39,17 @@ void TUndoRing::Clear()
     Restored = false;
     Tracked = nullptr;
     Pending = TTextChange{};
+    Rest = 0;
 }
 
 void TUndoRing::TakeUndoSnapshot(TEditControl &editor)
 {
     Attach(editor);
-    const TTextChange change = CurrentChange(editor);
+    TakeSnapshot(editor, CurrentChange(editor));
+}
+
+void TUndoRing::TakeSnapshot(TEditControl &editor, const TTextChange &change)
+{
     if (Restored) {
         if (IsUnchanged(editor, change)) {
             if (change.Changed)
@@ -56,7 +64,8 @@ void TUndoRing::TakeUndoSnapshot(TEditControl &editor)
     }
     // Before the first snapshot the last snapshot text is the empty text; afterwards the
     // mirror holds it.
-    const bool equalsLast = Index == 0 ? editor.TextLength() == 0 : IsUnchanged(editor, change);
+    const bool equalsLast = Index == 0 ? editor.TextLength() + Rest == 0
+                                       : IsUnchanged(editor, change);
     if (equalsLast) {
         if (Index > 0 && change.Changed)
             ResetMark(editor);
@@ -65,12 +74,40 @@ void TUndoRing::TakeUndoSnapshot(TEditControl &editor)
     Store(editor, change);
 }
 
-void TUndoRing::TakeUndoSnapshot(TEditControl &editor, const QString &knownText)
+void TUndoRing::TakeLoadedSnapshot(TEditControl &editor, const QString &loadedText)
 {
-    Q_ASSERT(knownText.size() == editor.TextLength());
-    KnownText = &knownText;
-    TakeUndoSnapshot(editor);
+    Q_ASSERT(editor.TextLength() <= loadedText.size());
+    KnownText = &loadedText;
+    Attach(editor);
+    TTextChange change = CurrentChange(editor);
+    const int length = editor.TextLength();
+    Rest = loadedText.size() - length;
+    if (Rest > 0) {
+        // The rest is new behind whatever the editor changed: the change reaches to the end.
+        const int start = change.Changed ? std::min(change.Start, length) : length;
+        change = TTextChange{true,
+                             start,
+                             int(Mirror.Length()) - start,
+                             int(loadedText.size()) - start};
+    }
+    TakeSnapshot(editor, change);
     KnownText = nullptr;
+}
+
+void TUndoRing::PutRest(TEditControl &editor, qsizetype size)
+{
+    if (Rest == 0)
+        return;
+    Q_ASSERT(Tracked == &editor);
+    const qsizetype from = Mirror.Length() - Rest;
+    QString slice = Mirror.Mid(from, std::max<qsizetype>(size, 1));
+    while (slice.size() < Rest && !slice.endsWith(u'\n')) {
+        const QString more = Mirror.Mid(from + slice.size(), LineBreakSearchStep);
+        const qsizetype lineBreak = more.indexOf(u'\n');
+        slice += lineBreak < 0 ? QStringView(more) : QStringView(more).first(lineBreak + 1);
+    }
+    editor.AppendAtEnd(slice);
+    Rest -= slice.size();
 }
 
 QString TUndoRing::EditorRange(const TEditControl &editor, int start, int length) const
@@ -82,6 +119,7 @@ QString TUndoRing::EditorRange(const TEditControl &editor, int start, int length
 
 bool TUndoRing::Undo(TEditControl &editor)
 {
+    PutRest(editor, Rest);
     TakeUndoSnapshot(editor);
     const int shown = Restored ? Index + 1 : Index;
     bool replaced = false;
@@ -97,6 +135,7 @@ bool TUndoRing::Undo(TEditControl &editor)
 
 bool TUndoRing::Redo(TEditControl &editor)
 {
+    PutRest(editor, Rest);
     TakeUndoSnapshot(editor);
     const int shown = Restored ? Index + 1 : Index;
     bool replaced = false;
@@ -155,6 +194,9 @@ void TUndoRing::Attach(TEditControl &editor)
 {
     if (Tracked == &editor)
         return;
+    // Only a loaded text comes with a rest, and a window puts it all in before it switches
+    // editors.
+    Q_ASSERT(Rest == 0 || KnownText);
     // Another editor (or the first): its mark tells nothing about the mirror, so compare once.
     const QString text = KnownText ? *KnownText : editor.Text();
     const QString mirrored = Mirror.ToString();

@@ -36,11 +36,20 @@ public:
     // redo, a text still unchanged since then is not stored again; once it has been changed, the
     // restored snapshot counts as the last one and the new text goes in above it.
     void TakeUndoSnapshot(TEditControl &editor);
-    // The same for an editor that has just been given this text (a loaded file): the text is
-    // taken from here rather than read back from the editor, which is much slower for a big
-    // document.
-    void TakeUndoSnapshot(TEditControl &editor, const QString &knownText);
+    // The same for a loaded file, whose text is taken from here rather than read back from the
+    // editor (much slower for a big document). The editor may hold only a start of it: the rest
+    // is kept here and goes in with PutRest. Until it is all in, the ring counts the text as
+    // the editor's text followed by the rest; as the user can only change what is in, the rest
+    // is always the last RestLength() characters of the ring's copy.
+    void TakeLoadedSnapshot(TEditControl &editor, const QString &loadedText);
+    // Characters of the loaded text not yet in the editor.
+    qsizetype RestLength() const { return Rest; }
+    // Appends the next part of the rest to the editor: about `size` characters (at least one),
+    // through the next line break, as the editor lays out a line anew with every piece added to
+    // it. Not a change of the text, so no snapshot and no change of Modified.
+    void PutRest(TEditControl &editor, qsizetype size);
 
+    // Undo and redo work on the whole text: a rest still pending goes into the editor first.
     // "&Rückgängig": first keeps the current text as a snapshot (as the key press of Ctrl+Z
     // would), then shows the snapshot before the one that holds the current text. Returns
     // whether the text was replaced. The document is marked modified in every case.
@@ -55,7 +64,7 @@ public:
     QString LastSnapshotText() const;
     // The text of snapshot 1 to UndoTop. Builds the whole text.
     QString Snapshot(int number) const;
-    // The editor's whole text as pieces that share the mirror's, or nothing when the ring does
+    // The editor's whole text (with the rest of a loading text) as pieces that share the mirror's, or nothing when the ring does
     // not follow this editor. Costs the pieces' count and the change since the last snapshot,
     // not the text's length; the pieces may be read on another thread.
     std::optional<TChunkedText> CurrentText(const TEditControl &editor) const;
@@ -76,6 +85,8 @@ private:
     QString EditorRange(const TEditControl &editor, int start, int length) const;
     // Makes sure the change mark of this editor describes its difference to the mirror.
     void Attach(TEditControl &editor);
+    // Stores the text that the change leads to unless it equals the last snapshot.
+    void TakeSnapshot(TEditControl &editor, const TTextChange &change);
     // The editor's text against the mirror, as one span.
     TTextChange CurrentChange(const TEditControl &editor) const;
     // Whether the change leaves the text as it was.
@@ -108,6 +119,8 @@ private:
     TTextChange Pending;
     // The editor's whole text, while a snapshot of a just loaded text is taken.
     const QString *KnownText = nullptr;
+    // The part of a loaded text not yet in the tracked editor: the mirror's last Rest characters.
+    qsizetype Rest = 0;
 };
 
 // The CSS window's caption after an undo step.

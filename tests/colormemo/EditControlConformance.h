@@ -365,6 +365,39 @@ TYPED_TEST_P(EditControlConformance, ChangeTrackingReportsTheUnionOfAllEditsSinc
     EXPECT_EQ(change.NewLength, 3);
 }
 
+TYPED_TEST_P(EditControlConformance, TextAppendedAtTheEndCountsAsMarkedText)
+{
+    TEditControl &e = this->Edit;
+    e.SetText(QStringLiteral("0123\r\n"));
+    e.SetModified(false);
+    e.MarkChanges();
+    this->Select(1, 2);
+    e.AppendAtEnd(QStringLiteral("45\r\n"));
+    EXPECT_EQ(e.Text(), QStringLiteral("0123\r\n45\r\n"));
+    EXPECT_FALSE(e.ChangesSinceMark().Changed);
+    EXPECT_FALSE(e.Modified());
+    EXPECT_EQ(e.SelStart(), 1);
+    EXPECT_EQ(e.SelLength(), 2);
+
+    // An edit, then more at the end: the span stays the edit's, the lines and the caret follow.
+    e.SetSelStart(2);
+    e.ReplaceSelection(QStringLiteral("x"));
+    e.SetSelStart(e.TextLength());
+    const int caret = e.SelStart();
+    e.AppendAtEnd(QStringLiteral("67\n8"));
+    EXPECT_EQ(e.Text(), QStringLiteral("01x23\r\n45\r\n67\r\n8"));
+    const TTextChange change = e.ChangesSinceMark();
+    EXPECT_TRUE(change.Changed);
+    EXPECT_EQ(change.Start, 2);
+    EXPECT_EQ(change.OldLength, 0);
+    EXPECT_EQ(change.NewLength, 1);
+    EXPECT_EQ(e.SelStart(), caret) << "a caret at the old end stays there";
+    EXPECT_TRUE(e.Modified());
+    EXPECT_EQ(e.LineCount(), 4);
+    EXPECT_EQ(e.LineIndex(3), 15);
+    EXPECT_EQ(e.Line(2), QStringLiteral("67"));
+}
+
 TYPED_TEST_P(EditControlConformance, InsertedThenRemovedTextLeavesAnEmptySpan)
 {
     TEditControl &e = this->Edit;
@@ -554,6 +587,7 @@ REGISTER_TYPED_TEST_SUITE_P(EditControlConformance,
                             CutCopyAndPasteGoThroughTheSystemClipboard,
                             ClearSelectionDeletesOnlyTheSelection,
                             ChangeTrackingReportsTheUnionOfAllEditsSinceTheMark,
+                            TextAppendedAtTheEndCountsAsMarkedText,
                             InsertedThenRemovedTextLeavesAnEmptySpan,
                             PasteAtCaretReplacesTheSelectionAndLeavesTheTextOnTheClipboard,
                             LineBlocksGoAboveOrBelowTheCaretsLineInOneEdit,

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -56,7 +58,7 @@ TEST_F(DocumentLoadTest, TheFirstScreenIsThereAtOnceAndTheRestFollowsWithItsProg
     EXPECT_LT(shown.size(), Expected.size() / 2);
     EXPECT_TRUE(Expected.startsWith(shown));
     EXPECT_FALSE(MenusEnabled());
-    EXPECT_TRUE(Window.ActiveEditorWidget()->isReadOnly());
+    EXPECT_FALSE(Window.ActiveEditorWidget()->isReadOnly()) << "what is in takes typing";
     EXPECT_TRUE(Host.Status[TStatusPanel::Note].startsWith("Datei wird geladen ... "));
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Window.IsLoading(); }, 30000));
@@ -73,22 +75,89 @@ TEST_F(DocumentLoadTest, TheFirstScreenIsThereAtOnceAndTheRestFollowsWithItsProg
     EXPECT_EQ(editor->verticalScrollBar()->value(), 0);
 }
 
-TEST_F(DocumentLoadTest, ATypedKeyWaitsForTheWholeTextAndUndoBringsTheLoadedTextBack)
+TEST_F(DocumentLoadTest, KeysTypedDuringTheLoadActAtOnceAndTheRestFollowsBehindThem)
+{
+    // The caret at the start, at a line in the middle of what is in, at its end.
+    const QString path = Write("big.html", Bytes);
+    for (const int place : {0, 1, 2}) {
+        SCOPED_TRACE(place);
+        TFMDITagra2 window;
+        window.resize(600, 400);
+        window.show();
+        ASSERT_TRUE(window.OpenDocument(path, false, false, false));
+        ASSERT_TRUE(window.IsLoading());
+        TEditControl &editor = window.ActiveEditor();
+        const int at = place == 0   ? 0
+                       : place == 1 ? editor.LineIndex(editor.LineCount() / 2)
+                                    : editor.TextLength();
+        QWidget *widget = window.ActiveEditorWidget();
+        QTest::keyClick(widget, Qt::Key_Down);
+        editor.SetSelStart(at);
+        QTest::keyClicks(widget, "aB");
+        QTest::keyClick(widget, Qt::Key_Backspace);
+        QTest::keyClick(widget, Qt::Key_Return);
+        EXPECT_TRUE(window.IsLoading()) << "no key waited for the rest";
+        EXPECT_TRUE(window.IsModified());
+
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.IsLoading(); }, 30000));
+        QString typed = Expected;
+        typed.insert(at, "a\r\n");
+        EXPECT_TRUE(editor.Text() == typed);
+        EXPECT_TRUE(window.IsModified()) << "the later slices leave the typed change";
+        // Undo goes back key by key to the file's text.
+        for (int step = 0; step < 10 && window.UndoRing.UndoIndex() > 0; ++step)
+            window.UndoCommand();
+        EXPECT_TRUE(editor.Text() == Expected);
+    }
+}
+
+TEST_F(DocumentLoadTest, UndoDuringTheLoadTakesTheRestInFirst)
 {
     Open();
-    ASSERT_TRUE(Window.IsLoading());
-    // A key that moves the caret works on what is in; a typed one waits for the rest.
-    QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_Down);
-    EXPECT_TRUE(Window.IsLoading());
     QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_X);
-    EXPECT_FALSE(Window.IsLoading());
-    const QString typed = Window.ActiveEditor().Text();
-    EXPECT_EQ(typed.size(), Expected.size() + 1);
-    EXPECT_TRUE(typed.endsWith(Expected.right(1000)));
-    EXPECT_TRUE(typed.contains("</p>\r\nx<p>Zeile 1 "));
-    EXPECT_TRUE(Window.IsModified());
+    ASSERT_TRUE(Window.IsLoading());
     Window.UndoCommand();
+    EXPECT_FALSE(Window.IsLoading());
     EXPECT_TRUE(Window.ActiveEditor().Text() == Expected);
+    Window.RedoCommand();
+    EXPECT_TRUE(Window.ActiveEditor().Text() == "x" + Expected);
+}
+
+TEST_F(DocumentLoadTest, ASmallPasteGoesInAtOnceACommandKeyWaitsForTheRest)
+{
+    Open();
+    QGuiApplication::clipboard()->setText("<b>");
+    QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(Window.IsLoading());
+    EXPECT_TRUE(Window.ActiveEditor().Text().startsWith("<b><p>Zeile 0 "));
+    EXPECT_TRUE(Window.IsModified());
+    // Ctrl+End goes to the end of the whole text.
+    QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_FALSE(Window.IsLoading());
+    EXPECT_EQ(Window.ActiveEditor().SelStart(), Expected.size() + 3);
+}
+
+TEST_F(DocumentLoadTest, SavingOrClosingDuringTheLoadWritesTheWholeTextWithTheTypedKeys)
+{
+    QByteArray saved = Bytes;
+    saved.replace('\t', ' ');
+    saved.replace("\xE4", "&#228;");
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "closed" : "saved");
+        TFMDITagra2 window;
+        window.show();
+        ASSERT_TRUE(window.OpenDocument(Write("big.html", Bytes), false, false, false));
+        QTest::keyClick(window.ActiveEditorWidget(), Qt::Key_X);
+        ASSERT_TRUE(window.IsLoading());
+        if (close) {
+            Prompter.YesNoCancelAnswers.push_back(TYesNoCancel::Yes);
+            EXPECT_TRUE(window.CloseQuery());
+        } else {
+            window.HandleDocCommand(TDocCommand::DocSave);
+        }
+        EXPECT_FALSE(window.IsLoading());
+        EXPECT_TRUE(Read("big.html") == "x" + saved);
+    }
 }
 
 TEST_F(DocumentLoadTest, ARecoveredTextReplacesTheWholeLoadNotItsFirstSlices)
@@ -130,6 +199,10 @@ TEST_F(DocumentLoadTest, TheNoteOnABinaryLookingFileComesAfterTheFirstScreen)
     EXPECT_TRUE(Prompter.Texts("Note")[0].contains("ist offenbar keine Textdatei"));
     // Told right after the first screen, not only when the whole text is in.
     EXPECT_TRUE(Window.IsLoading());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !Window.IsLoading(); }, 30000));
+    // Kept byte for byte while unchanged, so a typed key waits for the whole text.
+    EXPECT_TRUE(Window.ActiveEditorWidget()->isReadOnly());
+    QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_X);
+    EXPECT_FALSE(Window.IsLoading());
+    EXPECT_TRUE(Window.ActiveEditor().Text().startsWith("x"));
     EXPECT_EQ(Prompter.Count("Note"), 1);
 }

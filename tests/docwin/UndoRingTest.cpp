@@ -359,7 +359,7 @@ TEST(UndoRing, LoadedTextGivenAlongIsStoredLikeOneReadFromTheEditor)
     ring.TakeUndoSnapshot(editor);
     const QString loaded = "<p>geladen</p>\r\n";
     editor.SetText(loaded);
-    ring.TakeUndoSnapshot(editor, loaded);
+    ring.TakeLoadedSnapshot(editor, loaded);
     EXPECT_EQ(ring.UndoIndex(), 1);
     EXPECT_EQ(ring.Snapshot(1), loaded);
     editor.SetSelStart(3);
@@ -371,9 +371,119 @@ TEST(UndoRing, LoadedTextGivenAlongIsStoredLikeOneReadFromTheEditor)
     // A reload of the same text with one character changed.
     const QString reloaded = "<p>Geladen</p>\r\n";
     editor.SetText(reloaded);
-    ring.TakeUndoSnapshot(editor, reloaded);
+    ring.TakeLoadedSnapshot(editor, reloaded);
     ring.Undo(editor);
     EXPECT_EQ(editor.Text(), "<p>xgeladen</p>\r\n");
+}
+
+namespace {
+
+// A window's editor right after a big text was read: the ring holds it all, the editor its start.
+struct TLoading
+{
+    TTextBuffer Editor;
+    TUndoRing Ring;
+
+    TLoading(const QString &loaded, qsizetype firstSlice)
+    {
+        Ring.TakeUndoSnapshot(Editor); // at creation, on the empty editor
+        Ring.TakeLoadedSnapshot(Editor, loaded);
+        Ring.PutRest(Editor, firstSlice);
+    }
+};
+
+} // namespace
+
+TEST(UndoRing, EditsDuringALoadStayWhereTheyWereMadeAndTheRestFollows)
+{
+    const QString loaded = "aa\r\nbb\r\ncc\r\ndd\r\n";
+    struct TCase
+    {
+        const char *Name;
+        int Start;
+        int Length;
+        QString Typed;
+        QString Whole;
+    };
+    const TCase cases[] = {
+        {"at the start", 0, 0, "X", "Xaa\r\nbb\r\ncc\r\ndd\r\n"},
+        {"in the middle", 4, 1, "XY", "aa\r\nXYb\r\ncc\r\ndd\r\n"},
+        {"at the end of what is in", 8, 0, "X\r\n", "aa\r\nbb\r\nX\r\ncc\r\ndd\r\n"},
+        {"the last break of what is in deleted", 6, 2, "", "aa\r\nbbcc\r\ndd\r\n"},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TLoading doc(loaded, 5);
+        ASSERT_EQ(doc.Editor.Text(), "aa\r\nbb\r\n") << "the first slice ends behind a break";
+        ASSERT_EQ(doc.Ring.RestLength(), 8);
+        EXPECT_FALSE(doc.Editor.Modified());
+        doc.Ring.TakeUndoSnapshot(doc.Editor); // the key-down
+        doc.Editor.SetSelStart(c.Start);
+        doc.Editor.SetSelLength(c.Length);
+        doc.Editor.ReplaceSelection(c.Typed);
+        // A recovery copy holds the whole text; a key-down between slices stores it once.
+        EXPECT_EQ(doc.Ring.CurrentText(doc.Editor)->ToString(), c.Whole);
+        while (doc.Ring.RestLength() > 0) {
+            doc.Ring.PutRest(doc.Editor, 1);
+            doc.Ring.TakeUndoSnapshot(doc.Editor);
+            EXPECT_EQ(doc.Ring.CurrentText(doc.Editor)->ToString(), c.Whole);
+        }
+        EXPECT_EQ(doc.Editor.Text(), c.Whole);
+        EXPECT_TRUE(doc.Editor.Modified());
+        EXPECT_EQ(doc.Ring.UndoTop(), 2);
+        EXPECT_EQ(doc.Ring.LastSnapshotText(), c.Whole);
+        EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+        EXPECT_EQ(doc.Editor.Text(), loaded);
+        EXPECT_TRUE(doc.Ring.Redo(doc.Editor));
+        EXPECT_EQ(doc.Editor.Text(), c.Whole);
+    }
+}
+
+TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
+{
+    const QString loaded = "<p>1</p>\r\n<p>2</p>\r\n<p>3</p>\r\n";
+    TLoading doc(loaded, 1);
+    TypeKey(doc.Ring, doc.Editor, "x");
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Ring.RestLength(), 0);
+    EXPECT_EQ(doc.Editor.Text(), loaded);
+    EXPECT_TRUE(doc.Ring.Redo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), "x" + loaded);
+}
+
+TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineGoesInWhole)
+{
+    struct TCase
+    {
+        const char *Name;
+        QString Text;
+        qsizetype Size;
+        QStringList Slices;
+    };
+    const QString longLine = QString(40000, 'm') + "\r\n";
+    const TCase cases[] = {
+        {"through the next break", "ab\r\ncdef\r\ngh", 3, {"ab\r\n", "cdef\r\n", "gh"}},
+        {"a break right at the size", "abc\r\nd", 5, {"abc\r\n", "d"}},
+        {"a long line in one", "abcdefgh\r\nij\r\nk", 2, {"abcdefgh\r\n", "ij\r\n", "k"}},
+        {"a size ending at CR takes the LF", "abcdef\r\nx", 7, {"abcdef\r\n", "x"}},
+        {"a text without breaks in one", "abcdefg", 1, {"abcdefg"}},
+        {"a line longer than one look ahead", longLine + "z", 10, {longLine, "z"}},
+        {"empty text", "", 4, {}},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTextBuffer editor;
+        TUndoRing ring;
+        ring.TakeLoadedSnapshot(editor, c.Text);
+        QStringList taken;
+        while (ring.RestLength() > 0) {
+            const int before = editor.TextLength();
+            ring.PutRest(editor, c.Size);
+            taken << editor.Text().mid(before);
+        }
+        EXPECT_EQ(taken, c.Slices);
+        EXPECT_EQ(ring.LastSnapshotText(), editor.Text());
+    }
 }
 
 TEST(UndoRing, TimerIntervalFollowsTheSettings)
