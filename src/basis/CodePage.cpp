@@ -1,5 +1,7 @@
 #include "CodePage.h"
 
+#include "TextScan.h"
+
 #include <array>
 
 namespace {
@@ -63,15 +65,10 @@ const TAnsiTables &Ansi()
 
 } // namespace
 
-QString AnsiToUnicode(const QByteArray &bytes)
+QString AnsiToUnicode(QByteArrayView bytes)
 {
-    const TAnsiTables &tables = Ansi();
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto b = static_cast<unsigned char>(byte);
-        *out++ = b < 0x80 ? QChar(b) : QChar(tables.High[b - 0x80]);
-    }
+    WidenBytes(bytes, AnsiHigh, reinterpret_cast<char16_t *>(text.data()));
     return text;
 }
 

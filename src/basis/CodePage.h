@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Windows-1252 ("ANSI") and code page 850 ("OEM") as lossless byte <-> character tables: every
 // one of the 256 bytes has its own character (the five undefined ANSI bytes map to the C1
 // control characters), so any byte sequence survives a round trip.
 
-QString AnsiToUnicode(const QByteArray &bytes);
+QString AnsiToUnicode(QByteArrayView bytes);
 // Characters without an ANSI byte become '?'; *lossless (when given) tells whether that happened.
 QByteArray UnicodeToAnsi(const QString &text, bool *lossless = nullptr);
 // The ANSI byte of a character, or -1 when ANSI cannot hold it.

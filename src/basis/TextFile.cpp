@@ -1,6 +1,7 @@
 #include "TextFile.h"
 
 #include "CodePage.h"
+#include "TextScan.h"
 #include "UnicodeCodec.h"
 
 #include <QFile>
@@ -15,49 +16,66 @@ constexpr qsizetype ClearlyNoUtf8 = 64;
 // How much of a file the binary test looks at.
 constexpr qsizetype BinarySample = 64 * 1024;
 
-// Whether every line break already is CR LF (and a CR never stands alone).
-bool OnlyCrLfBreaks(const QString &text)
+// How many line breaks are a lone LF or a lone CR, each of which needs one more character.
+template<typename Char>
+qsizetype LoneBreaks(const Char *p, qsizetype size)
 {
-    const QChar *p = text.constData();
-    const QChar *end = p + text.size();
-    for (; p < end; ++p) {
-        if (*p == '\n')
-            return false;
-        if (*p == '\r') {
-            if (p + 1 == end || p[1] != '\n')
-                return false;
-            ++p;
-        }
+    qsizetype lone = 0;
+    Char before = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        lone += (p[i] == '\n') != (before == '\r');
+        before = p[i];
     }
-    return true;
+    return lone + (before == '\r');
 }
 
-// Turns every CR LF, lone LF and lone CR into CR LF; tells whether LF-only breaks were seen.
+// The units with every CR LF, lone LF and lone CR turned into CR LF, built in one go; tells
+// whether LF-only breaks were seen. Text is QString over UTF-16 units, or QByteArray over the
+// bytes of ANSI and UTF-8, where a line break is made of such bytes alone.
+template<typename Text, typename Char>
+Text WithCrLfBreaks(const Char *p, qsizetype size, TLineBreakStyle &style)
+{
+    Text result(size + LoneBreaks(p, size), Qt::Uninitialized);
+    Char *out = reinterpret_cast<Char *>(result.data());
+    bool crLf = false;
+    bool lf = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const Char c = p[i];
+        if (c != '\r' && c != '\n') {
+            *out++ = c;
+            continue;
+        }
+        const bool pair = c == '\r' && i + 1 < size && p[i + 1] == '\n';
+        crLf = crLf || pair;
+        lf = lf || c == '\n';
+        i += pair;
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    style = lf && !crLf ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf;
+    return result;
+}
+
+// The decoded text with CR LF breaks, for UTF-16 and UTF-32, whose breaks are known only after
+// decoding.
 QString NormalizeLineBreaks(QString text, TLineBreakStyle &style)
 {
     style = TLineBreakStyle::CrLf;
-    if (OnlyCrLfBreaks(text))
+    if (OnlyCrLfBreaks(QStringView(text)))
         return text;
-    const bool hasCrLf = text.contains(QLatin1String("\r\n"));
-    if (!hasCrLf && text.contains('\n'))
-        style = TLineBreakStyle::Lf;
-    QString result;
-    result.reserve(text.size() + text.size() / 32);
-    const QChar *p = text.constData();
-    const QChar *end = p + text.size();
-    while (p < end) {
-        const QChar *stop = p;
-        while (stop < end && *stop != '\r' && *stop != '\n')
-            ++stop;
-        result.append(p, stop - p);
-        if (stop == end)
-            break;
-        result.append(QLatin1String("\r\n"));
-        p = stop + 1;
-        if (*stop == '\r' && p < end && *p == '\n')
-            ++p;
-    }
-    return result;
+    return WithCrLfBreaks<QString>(text.utf16(), text.size(), style);
+}
+
+// Decodes ANSI or UTF-8 bytes into a text with CR LF breaks. The breaks are made CR LF on the
+// bytes, before decoding, so that a big text is built once and never copied.
+template<typename Decode>
+auto DecodeWithCrLf(QByteArrayView bytes, TLineBreakStyle &style, Decode decode)
+{
+    style = TLineBreakStyle::CrLf;
+    if (OnlyCrLfBreaks(bytes))
+        return decode(bytes);
+    const QByteArray crLf = WithCrLfBreaks<QByteArray>(bytes.data(), bytes.size(), style);
+    return decode(QByteArrayView(crLf));
 }
 
 QString ReadError(const QString &fileName, const QString &reason)
@@ -94,54 +112,70 @@ bool StartsWithWideMark(QByteArrayView bytes)
     return false;
 }
 
-// The text behind the byte order mark; UTF-8 without invalid bytes takes Qt's fast decoder.
-TCarriedText DecodeBody(QByteArrayView body, TTextEncoding encoding, qsizetype invalidUtf8)
+// The encoding a byte order mark names, with the bytes behind it; Ansi when there is none.
+TTextEncoding MarkedEncoding(QByteArrayView bytes, QByteArrayView &body)
 {
+    body = bytes;
+    for (const TByteOrderMark &mark : Marks) {
+        if (bytes.startsWith(QByteArrayView(mark.Bytes, mark.Size))) {
+            body = bytes.sliced(mark.Size);
+            return mark.Encoding;
+        }
+    }
+    return TTextEncoding::Ansi;
+}
+
+// The text behind the byte order mark with CR LF breaks; UTF-8 without invalid bytes takes Qt's
+// fast decoder.
+TCarriedText DecodeBody(QByteArrayView body,
+                        TTextEncoding encoding,
+                        qsizetype invalidUtf8,
+                        TLineBreakStyle &style)
+{
+    TCarriedText text;
     switch (encoding) {
     case TTextEncoding::Utf16LE:
     case TTextEncoding::Utf16BE:
-        return DecodeUtf16Carrying(body, encoding == TTextEncoding::Utf16BE);
+        text = DecodeUtf16Carrying(body, encoding == TTextEncoding::Utf16BE);
+        break;
     case TTextEncoding::Utf32LE:
     case TTextEncoding::Utf32BE:
-        return DecodeUtf32Carrying(body, encoding == TTextEncoding::Utf32BE);
-    default:
+        text = DecodeUtf32Carrying(body, encoding == TTextEncoding::Utf32BE);
         break;
+    default:
+        return DecodeWithCrLf(body, style, [invalidUtf8](QByteArrayView utf8) {
+            if (invalidUtf8 == 0)
+                return TCarriedText{Utf8ToString(utf8), 0, false};
+            return DecodeUtf8Carrying(utf8);
+        });
     }
-    if (invalidUtf8 == 0)
-        return TCarriedText{Utf8ToString(body), 0, false};
-    return DecodeUtf8Carrying(body);
+    // Carried bytes never turn into line breaks: a carrier is no CR or LF.
+    text.Text = NormalizeLineBreaks(std::move(text.Text), style);
+    return text;
 }
 
 // Reads the bytes as one of the Unicode encodings when a byte order mark names it or when they
 // are UTF-8 with at most a few invalid bytes; false when they are to be read as ANSI.
-bool DecodeUnicode(const QByteArray &bytes, QString &raw, TDecodedText &decoded)
+bool DecodeUnicode(const QByteArray &bytes, TDecodedText &decoded)
 {
-    const QByteArrayView view(bytes);
-    TTextEncoding encoding = TTextEncoding::Ansi;
-    QByteArrayView body = view;
-    for (const TByteOrderMark &mark : Marks) {
-        if (view.startsWith(QByteArrayView(mark.Bytes, mark.Size))) {
-            encoding = mark.Encoding;
-            body = view.sliced(mark.Size);
-            break;
-        }
-    }
+    QByteArrayView body;
+    TTextEncoding encoding = MarkedEncoding(bytes, body);
     qsizetype invalid = 0;
     if (encoding == TTextEncoding::Utf8Bom) {
         invalid = ScanUtf8(body, body.size()).Invalid;
     } else if (encoding == TTextEncoding::Ansi) {
-        if (LooksBinary(view))
+        if (LooksBinary(bytes))
             return false;
-        const TUtf8Scan scan = ScanUtf8(view, ClearlyNoUtf8);
+        const TUtf8Scan scan = ScanUtf8(bytes, ClearlyNoUtf8);
         if (scan.MultiByte == 0 || 2 * scan.Invalid > scan.MultiByte)
             return false;
         encoding = TTextEncoding::Utf8;
         invalid = scan.Invalid;
     }
-    TCarriedText text = DecodeBody(body, encoding, invalid);
+    TCarriedText text = DecodeBody(body, encoding, invalid, decoded.Format.LineBreaks);
     if (text.Carried > 0 && text.Ambiguous)
         return false;
-    raw = std::move(text.Text);
+    decoded.Text = std::move(text.Text);
     decoded.Format.Encoding = encoding;
     decoded.Format.CarriesBytes = text.Carried > 0;
     decoded.CarriedBytes = text.Carried;
@@ -153,16 +187,13 @@ bool DecodeUnicode(const QByteArray &bytes, QString &raw, TDecodedText &decoded)
 TDecodedText DecodeText(const QByteArray &bytes)
 {
     TDecodedText decoded;
-    QString raw;
-    if (!DecodeUnicode(bytes, raw, decoded)) {
-        decoded.Format = TTextFormat();
-        decoded.CarriedBytes = 0;
-        // A UTF-16 or UTF-32 file that cannot be read without losing a byte is no ANSI text
-        // either: read so, its line breaks would be changed, so its bytes are kept as they are.
-        decoded.LooksBinary = LooksBinary(bytes) || StartsWithWideMark(bytes);
-        raw = AnsiToUnicode(bytes);
-    }
-    decoded.Text = NormalizeLineBreaks(std::move(raw), decoded.Format.LineBreaks);
+    if (DecodeUnicode(bytes, decoded))
+        return decoded;
+    decoded = TDecodedText();
+    // A UTF-16 or UTF-32 file that cannot be read without losing a byte is no ANSI text
+    // either: read so, its line breaks would be changed, so its bytes are kept as they are.
+    decoded.LooksBinary = LooksBinary(bytes) || StartsWithWideMark(bytes);
+    decoded.Text = DecodeWithCrLf(bytes, decoded.Format.LineBreaks, &AnsiToUnicode);
     return decoded;
 }
 

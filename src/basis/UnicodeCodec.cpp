@@ -1,6 +1,24 @@
 #include "UnicodeCodec.h"
 
+#include <cstring>
+
 namespace {
+
+// The first byte from p on that is no ASCII, or end; eight bytes at a time, as most of a page
+// is ASCII.
+const unsigned char *SkipAscii(const unsigned char *p, const unsigned char *end)
+{
+    while (end - p >= 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        if ((word & 0x8080808080808080ULL) != 0)
+            break;
+        p += 8;
+    }
+    while (p < end && *p < 0x80)
+        ++p;
+    return p;
+}
 
 // Length of the UTF-8 sequence that starts with this byte, 0 when no sequence starts so.
 int SequenceLength(unsigned char lead)
@@ -84,7 +102,7 @@ TUtf8Scan ScanUtf8(QByteArrayView bytes, qsizetype stopAfter)
     const unsigned char *end = p + bytes.size();
     while (p < end) {
         if (*p < 0x80) {
-            ++p;
+            p = SkipAscii(p, end);
             continue;
         }
         char32_t code = 0;
@@ -124,7 +142,7 @@ TCarriedText DecodeUtf8Carrying(QByteArrayView bytes)
     const unsigned char *run = p;
     while (p < end) {
         if (*p < 0x80) {
-            ++p;
+            p = SkipAscii(p, end);
             continue;
         }
         char32_t code = 0;

@@ -4,6 +4,7 @@
 #include "DocumentText.h"
 #include "FileUtils.h"
 #include "SafeFileWrite.h"
+#include "TextScan.h"
 #include "UnicodeCodec.h"
 
 #include <QStringList>
@@ -150,7 +151,9 @@ TDocumentLoad TDocument::Load(const QString &path)
     ChangedToUtf8 = false;
     LoadedText.clear();
     OriginalBytes.clear();
-    const qsizetype longest = LongestLine(decoded.Text);
+    const qsizetype longest = MayHaveLineLongerThan(decoded.Text, LongestShownLine)
+                                  ? LongestLine(decoded.Text)
+                                  : 0;
     LinesCut = longest > LongestShownLine;
     QStringList notes;
     if (decoded.LooksBinary)

@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "ReplaceOutsideScripts.h"
+#include "TextScan.h"
 
 namespace {
 
@@ -161,21 +162,19 @@ QString ReplaceNewerFileQuestion(const QString &fileName)
 
 namespace {
 
-const QChar LineBreakCharacters[] = {QChar::ParagraphSeparator, QChar(0xFDD0), QChar(0xFDD1)};
+constexpr char16_t LineBreakCharacters[] = {QChar::ParagraphSeparator, 0xFDD0, 0xFDD1};
 
 } // namespace
 
 qsizetype LineBreakCharacterCount(const QString &text)
 {
-    qsizetype count = 0;
-    for (QChar c : LineBreakCharacters)
-        count += text.count(c);
-    return count;
+    const auto [separator, first, second] = LineBreakCharacters;
+    return CountUnits(text, separator, first, second);
 }
 
 QString LineBreakCharactersAsLineBreaks(QString text)
 {
-    for (QChar c : LineBreakCharacters)
-        text.replace(c, QStringLiteral("\r\n"));
+    for (const char16_t c : LineBreakCharacters)
+        text.replace(QChar(c), QStringLiteral("\r\n"));
     return text;
 }

@@ -261,3 +261,39 @@ TEST(TextFile, AmbiguousUtf16FileIsKeptAsBytes)
     EXPECT_EQ(decoded.Format.Encoding, TTextEncoding::Ansi);
     EXPECT_TRUE(decoded.LooksBinary);
 }
+
+// ANSI and UTF-8 files get their line breaks made CR LF on the bytes, before decoding. The text
+// must be the one the same bytes give with their breaks made CR LF beforehand, whatever stands
+// around a break (stray bytes, a cut sequence, a byte order mark) and wherever it stands.
+TEST(TextFile, BreaksMadeCrLfOnTheBytesGiveTheTextOfACrLfFile)
+{
+    const QByteArray bodies[] = {
+        "Gr\xFC\xDF"
+        "e \x80\x9F und Stra\xDF"
+        "e im M\xE4rz, 20 \x80",
+        "caf\xC3\xA9 \xE2\x86\x92 na\xC3\xAFve \xF0\x9F\x98\x80 Gr\xC3\xBC\xC3\x9F"
+        "e",
+        "\xC3\xA9\xC3\xA8\xE2\x86\x92 \x96 \xC3\xA9\xC3\xA8 stray and cut \xE2\x86",
+        "\xEF\xBB\xBFmark, then \xC3\xA4 and a stray \xFC byte",
+    };
+    const QByteArray breaks[] = {"\n", "\r", "\r\r\n", "\n\r", "\n\n", "\r\n\n"};
+    const auto toCrLf = [](QByteArray bytes) {
+        return bytes.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    };
+    for (const QByteArray &body : bodies) {
+        for (const QByteArray &lineBreak : breaks) {
+            for (qsizetype at = 0; at <= body.size(); ++at) {
+                const QByteArray bytes = QByteArray(body).insert(at, lineBreak) + body + lineBreak;
+                const TDecodedText expected = DecodeText(toCrLf(bytes));
+                const TDecodedText decoded = DecodeText(bytes);
+                SCOPED_TRACE(bytes.toHex().toStdString());
+                ASSERT_EQ(decoded.Text, expected.Text);
+                ASSERT_EQ(decoded.Format.Encoding, expected.Format.Encoding);
+                ASSERT_EQ(decoded.CarriedBytes, expected.CarriedBytes);
+                const bool lfOnly = !bytes.contains("\r\n") && bytes.contains('\n');
+                ASSERT_EQ(decoded.Format.LineBreaks,
+                          lfOnly ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf);
+            }
+        }
+    }
+}

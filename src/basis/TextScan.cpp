@@ -1,0 +1,98 @@
+#include "TextScan.h"
+
+namespace {
+
+// Units looked at together; each block's loop becomes a few vector instructions.
+constexpr qsizetype Block = 32;
+
+template<typename Char>
+bool OnlyCrLf(const Char *p, qsizetype size)
+{
+    if (size == 0)
+        return true;
+    if (p[0] == '\n' || p[size - 1] == '\r')
+        return false;
+    qsizetype i = 1;
+    for (; i + Block <= size; i += Block) {
+        unsigned stray = 0;
+        for (qsizetype k = i; k < i + Block; ++k)
+            stray |= unsigned(p[k] == '\n') ^ unsigned(p[k - 1] == '\r');
+        if (stray != 0)
+            return false;
+    }
+    for (; i < size; ++i) {
+        if ((p[i] == '\n') != (p[i - 1] == '\r'))
+            return false;
+    }
+    return true;
+}
+
+// The bytes whose character differs from Latin-1 in windows-1252.
+inline bool IsC1Byte(unsigned char byte)
+{
+    return (byte & 0xE0) == 0x80;
+}
+
+} // namespace
+
+bool OnlyCrLfBreaks(QByteArrayView bytes)
+{
+    return OnlyCrLf(bytes.data(), bytes.size());
+}
+
+bool OnlyCrLfBreaks(QStringView text)
+{
+    return OnlyCrLf(text.utf16(), text.size());
+}
+
+bool MayHaveLineLongerThan(QStringView text, qsizetype limit)
+{
+    for (qsizetype start = 0; text.size() - start > limit;) {
+        const qsizetype lineFeed = text.lastIndexOf(u'\n', start + limit);
+        if (lineFeed < start)
+            return true;
+        start = lineFeed + 1;
+    }
+    return false;
+}
+
+qsizetype CountUnits(QStringView text, char16_t a, char16_t b, char16_t c)
+{
+    const char16_t *p = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype count = 0;
+    qsizetype i = 0;
+    for (; i + Block <= size; i += Block) {
+        unsigned inBlock = 0;
+        for (qsizetype k = i; k < i + Block; ++k)
+            inBlock += unsigned(p[k] == a) | unsigned(p[k] == b) | unsigned(p[k] == c);
+        count += inBlock;
+    }
+    for (; i < size; ++i)
+        count += p[i] == a || p[i] == b || p[i] == c;
+    return count;
+}
+
+void WidenBytes(QByteArrayView bytes, const char16_t (&high)[32], char16_t *out)
+{
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    // The bytes 0x80..0x9F are rare in texts: a block is widened as a whole and looked at again
+    // only when it holds one.
+    qsizetype i = 0;
+    for (; i + Block <= size; i += Block) {
+        unsigned c1 = 0;
+        for (qsizetype k = i; k < i + Block; ++k) {
+            out[k] = in[k];
+            c1 |= unsigned(IsC1Byte(in[k]));
+        }
+        if (c1 == 0)
+            continue;
+        for (qsizetype k = i; k < i + Block; ++k) {
+            if (IsC1Byte(in[k]))
+                out[k] = high[in[k] - 0x80];
+        }
+    }
+    for (; i < size; ++i)
+        out[i] = IsC1Byte(in[i]) ? high[in[i] - 0x80] : char16_t(in[i]);
+}
