@@ -73,6 +73,12 @@ qsizetype CountUnits(QStringView text, char16_t a, char16_t b, char16_t c)
     return count;
 }
 
+void ReplaceUnits(char16_t *units, qsizetype size, char16_t from, char16_t to)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        units[i] = units[i] == from ? to : units[i];
+}
+
 void WidenBytes(QByteArrayView bytes, const char16_t (&high)[32], char16_t *out)
 {
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());

@@ -19,6 +19,9 @@ bool MayHaveLineLongerThan(QStringView text, qsizetype limit);
 // How many code units of the text are one of a, b and c.
 qsizetype CountUnits(QStringView text, char16_t a, char16_t b, char16_t c);
 
+// Replaces every code unit `from` in units[0, size) by `to`.
+void ReplaceUnits(char16_t *units, qsizetype size, char16_t from, char16_t to);
+
 // Widens bytes to UTF-16 code units one for one, as out[i] = bytes[i], except that a byte
 // 0x80..0x9F becomes high[byte - 0x80]. `out` holds bytes.size() units.
 void WidenBytes(QByteArrayView bytes, const char16_t (&high)[32], char16_t *out);

@@ -1,6 +1,7 @@
 #include "ReplaceOutsideScripts.h"
 
 #include "CodePage.h"
+#include "TextScan.h"
 
 #include <QtGlobal>
 
@@ -21,6 +22,22 @@ constexpr std::array<std::u16string_view, 7> MarkerTexts{
     u"<%",
     u"%>",
 };
+
+// The end marker of the block a marker belongs to.
+constexpr TMarker EndMarkerOf(TMarker marker)
+{
+    switch (marker) {
+    case ScriptLanguage:
+    case ScriptType:
+    case ScriptEnd:
+        return ScriptEnd;
+    case PhpStart:
+    case PhpEnd:
+        return PhpEnd;
+    default:
+        return AspEnd;
+    }
+}
 
 // Upper case as the markers are compared, quick for the ASCII characters markup consists of.
 inline QChar MarkerUpper(QChar c)
@@ -85,6 +102,22 @@ public:
             }
             Step(text[k], outPos + (k - from));
         }
+    }
+
+    // Whether the marker is nowhere in the text and no replacement can make one.
+    bool AbsentForGood() const { return Static && StaticFirst < 0; }
+    // Treats the marker as absent, for a start marker whose block can never end.
+    void MarkAbsent()
+    {
+        Static = true;
+        StaticFirst = -1;
+    }
+
+    // Whether the marker's first occurrence is settled before outPos, or there is none and
+    // will be none: then no position from outPos on lies in a block that this marker ends.
+    bool SettledBefore(qsizetype outPos) const
+    {
+        return (FoundAt >= 0 && FoundAt < outPos) || AbsentForGood();
     }
 
     // Feeds characters that do not come from the original text (a replacement).
@@ -182,6 +215,34 @@ bool InBlock(qsizetype pos, qsizetype start, qsizetype end)
     return start >= 0 && end >= 0 && start <= pos && pos <= end;
 }
 
+// Whether no block can hold a position from outPos on: the end marker of every kind of block
+// lies before it for good, or there is none.
+bool NoBlockFrom(const std::vector<TMarkerFinder> &finders, qsizetype outPos)
+{
+    return finders[ScriptEnd].SettledBefore(outPos) && finders[PhpEnd].SettledBefore(outPos)
+           && finders[AspEnd].SettledBefore(outPos);
+}
+
+// Appends the text with every c replaced; a big text behind the last block goes this way.
+void AppendReplacing(QString &out, QStringView text, QChar c, QStringView replacement)
+{
+    if (replacement.size() == 1) {
+        const qsizetype start = out.size();
+        out.append(text);
+        ReplaceUnits(reinterpret_cast<char16_t *>(out.data()) + start,
+                     text.size(),
+                     c.unicode(),
+                     replacement[0].unicode());
+        return;
+    }
+    qsizetype from = 0;
+    for (qsizetype hit = 0; (hit = text.indexOf(c, from)) >= 0; from = hit + 1) {
+        out.append(text.sliced(from, hit - from));
+        out.append(replacement);
+    }
+    out.append(text.sliced(from));
+}
+
 } // namespace
 
 QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &text)
@@ -193,19 +254,33 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
 
     std::vector<TMarkerFinder> finders;
     finders.reserve(MarkerTexts.size());
-    for (const std::u16string_view marker : MarkerTexts) {
+    for (const std::u16string_view marker : MarkerTexts)
         finders.emplace_back(marker);
-        finders.back().MakeStaticIfPossible(text, c, replacement);
+    // The end markers first: a start marker whose block can never end opens no block, and is
+    // not looked for (on a big page that is a search through every '<').
+    for (const TMarker end : {ScriptEnd, PhpEnd, AspEnd})
+        finders[end].MakeStaticIfPossible(text, c, replacement);
+    for (const TMarker start : {ScriptLanguage, ScriptType, PhpStart, AspStart}) {
+        if (finders[EndMarkerOf(start)].AbsentForGood())
+            finders[start].MarkAbsent();
+        else
+            finders[start].MakeStaticIfPossible(text, c, replacement);
     }
 
     QString out;
-    out.reserve(text.size() + text.count(c) * std::max<qsizetype>(replacement.size() - 1, 0));
+    const qsizetype longer = replacement.size() - 1;
+    out.reserve(text.size() + (longer > 0 ? text.count(c) * longer : 0));
     std::vector<qsizetype> spared;
     qsizetype from = 0;
     while (next >= 0) {
         for (TMarkerFinder &finder : finders)
             finder.FeedOriginal(text, from, next, out.size());
         out.append(QStringView(text).sliced(from, next - from));
+        if (NoBlockFrom(finders, out.size())) {
+            AppendReplacing(out, QStringView(text).sliced(next), c, replacement);
+            from = text.size();
+            break;
+        }
 
         std::array<qsizetype, 7> at{};
         for (size_t m = 0; m < finders.size(); ++m)
