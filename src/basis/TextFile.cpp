@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -16,43 +18,49 @@ constexpr qsizetype ClearlyNoUtf8 = 64;
 // How much of a file the binary test looks at.
 constexpr qsizetype BinarySample = 64 * 1024;
 
-// How many line breaks are a lone LF or a lone CR, each of which needs one more character.
-template<typename Char>
-qsizetype LoneBreaks(const Char *p, qsizetype size)
+// The first unit c in [p, end), or end; a library search that looks at many units at once.
+const char *FindUnit(const char *p, const char *end, char c)
 {
-    qsizetype lone = 0;
-    Char before = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        lone += (p[i] == '\n') != (before == '\r');
-        before = p[i];
-    }
-    return lone + (before == '\r');
+    const void *hit = std::memchr(p, c, size_t(end - p));
+    return hit ? static_cast<const char *>(hit) : end;
+}
+const char16_t *FindUnit(const char16_t *p, const char16_t *end, char16_t c)
+{
+    const qsizetype at = QStringView(p, end - p).indexOf(QChar(c));
+    return at < 0 ? end : p + at;
 }
 
-// The units with every CR LF, lone LF and lone CR turned into CR LF, built in one go; tells
-// whether LF-only breaks were seen. Text is QString over UTF-16 units, or QByteArray over the
-// bytes of ANSI and UTF-8, where a line break is made of such bytes alone.
+// The units with every CR LF, lone LF and lone CR (`lone` of them) turned into CR LF, built in
+// one go; tells whether LF-only breaks were seen. Text is QString over UTF-16 units, or
+// QByteArray over the bytes of ANSI and UTF-8, where a line break is made of such bytes alone.
 template<typename Text, typename Char>
-Text WithCrLfBreaks(const Char *p, qsizetype size, TLineBreakStyle &style)
+Text WithCrLfBreaks(const Char *p, qsizetype size, qsizetype lone, TLineBreakStyle &style)
 {
-    Text result(size + LoneBreaks(p, size), Qt::Uninitialized);
+    Text result(size + lone, Qt::Uninitialized);
     Char *out = reinterpret_cast<Char *>(result.data());
-    bool crLf = false;
-    bool lf = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        const Char c = p[i];
-        if (c != '\r' && c != '\n') {
-            *out++ = c;
-            continue;
-        }
-        const bool pair = c == '\r' && i + 1 < size && p[i + 1] == '\n';
-        crLf = crLf || pair;
-        lf = lf || c == '\n';
-        i += pair;
+    const Char *end = p + size;
+    const Char *cr = FindUnit(p, end, Char('\r'));
+    const Char *lf = FindUnit(p, end, Char('\n'));
+    bool sawCrLf = false;
+    bool sawLf = false;
+    while (p < end) {
+        const Char *stop = std::min(cr, lf);
+        out = std::copy(p, stop, out);
+        if (stop == end)
+            break;
+        const bool pair = stop == cr && stop + 1 < end && stop[1] == '\n';
+        sawCrLf = sawCrLf || pair;
+        sawLf = sawLf || stop == lf;
         *out++ = '\r';
         *out++ = '\n';
+        p = stop + (pair ? 2 : 1);
+        if (cr < p)
+            cr = FindUnit(p, end, Char('\r'));
+        if (lf < p)
+            lf = FindUnit(p, end, Char('\n'));
     }
-    style = lf && !crLf ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf;
+    Q_ASSERT(out == reinterpret_cast<Char *>(result.data()) + result.size());
+    style = sawLf && !sawCrLf ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf;
     return result;
 }
 
@@ -61,9 +69,10 @@ Text WithCrLfBreaks(const Char *p, qsizetype size, TLineBreakStyle &style)
 QString NormalizeLineBreaks(QString text, TLineBreakStyle &style)
 {
     style = TLineBreakStyle::CrLf;
-    if (OnlyCrLfBreaks(QStringView(text)))
+    const qsizetype lone = LoneBreakCount(QStringView(text));
+    if (lone == 0)
         return text;
-    return WithCrLfBreaks<QString>(text.utf16(), text.size(), style);
+    return WithCrLfBreaks<QString>(QStringView(text).utf16(), text.size(), lone, style);
 }
 
 // Decodes ANSI or UTF-8 bytes into a text with CR LF breaks. The breaks are made CR LF on the
@@ -72,9 +81,10 @@ template<typename Decode>
 auto DecodeWithCrLf(QByteArrayView bytes, TLineBreakStyle &style, Decode decode)
 {
     style = TLineBreakStyle::CrLf;
-    if (OnlyCrLfBreaks(bytes))
+    const qsizetype lone = LoneBreakCount(bytes);
+    if (lone == 0)
         return decode(bytes);
-    const QByteArray crLf = WithCrLfBreaks<QByteArray>(bytes.data(), bytes.size(), style);
+    const QByteArray crLf = WithCrLfBreaks<QByteArray>(bytes.data(), bytes.size(), lone, style);
     return decode(QByteArrayView(crLf));
 }
 

@@ -5,26 +5,25 @@ namespace {
 // Units looked at together; each block's loop becomes a few vector instructions.
 constexpr qsizetype Block = 32;
 
+// Each position i >= 1 where exactly one of "LF at i" and "CR at i - 1" holds marks one lone
+// break (a LF without its CR, or a CR without its LF); a LF at the start and a CR at the end
+// are lone too.
 template<typename Char>
-bool OnlyCrLf(const Char *p, qsizetype size)
+qsizetype LoneBreaks(const Char *p, qsizetype size)
 {
     if (size == 0)
-        return true;
-    if (p[0] == '\n' || p[size - 1] == '\r')
-        return false;
+        return 0;
+    qsizetype lone = qsizetype(p[0] == '\n') + qsizetype(p[size - 1] == '\r');
     qsizetype i = 1;
     for (; i + Block <= size; i += Block) {
-        unsigned stray = 0;
+        unsigned inBlock = 0;
         for (qsizetype k = i; k < i + Block; ++k)
-            stray |= unsigned(p[k] == '\n') ^ unsigned(p[k - 1] == '\r');
-        if (stray != 0)
-            return false;
+            inBlock += unsigned(p[k] == '\n') ^ unsigned(p[k - 1] == '\r');
+        lone += inBlock;
     }
-    for (; i < size; ++i) {
-        if ((p[i] == '\n') != (p[i - 1] == '\r'))
-            return false;
-    }
-    return true;
+    for (; i < size; ++i)
+        lone += (p[i] == '\n') != (p[i - 1] == '\r');
+    return lone;
 }
 
 // The bytes whose character differs from Latin-1 in windows-1252.
@@ -35,14 +34,14 @@ inline bool IsC1Byte(unsigned char byte)
 
 } // namespace
 
-bool OnlyCrLfBreaks(QByteArrayView bytes)
+qsizetype LoneBreakCount(QByteArrayView bytes)
 {
-    return OnlyCrLf(bytes.data(), bytes.size());
+    return LoneBreaks(bytes.data(), bytes.size());
 }
 
-bool OnlyCrLfBreaks(QStringView text)
+qsizetype LoneBreakCount(QStringView text)
 {
-    return OnlyCrLf(text.utf16(), text.size());
+    return LoneBreaks(text.utf16(), text.size());
 }
 
 bool MayHaveLineLongerThan(QStringView text, qsizetype limit)

@@ -7,10 +7,10 @@
 // units that the compiler turns into vector instructions (this file is built with full
 // optimisation), so a pass over 100 MB takes a few milliseconds.
 
-// Whether every line break is CR LF: each LF stands right behind a CR and each CR right before
-// a LF. Over the bytes of ANSI and UTF-8, or over UTF-16 code units.
-bool OnlyCrLfBreaks(QByteArrayView bytes);
-bool OnlyCrLfBreaks(QStringView text);
+// How many line breaks are a lone LF or a lone CR; 0 when every break is CR LF. Over the bytes
+// of ANSI and UTF-8, or over UTF-16 code units.
+qsizetype LoneBreakCount(QByteArrayView bytes);
+qsizetype LoneBreakCount(QStringView text);
 
 // Whether a line may be longer than `limit` characters: false when surely none is. Looks only
 // near every limit-th character, since each LF found there closes lines that cannot be longer.

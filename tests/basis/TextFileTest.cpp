@@ -295,5 +295,17 @@ TEST(TextFile, BreaksMadeCrLfOnTheBytesGiveTheTextOfACrLfFile)
                           lfOnly ? TLineBreakStyle::Lf : TLineBreakStyle::CrLf);
             }
         }
+    } // UTF-16 files get theirs made CR LF on the decoded text.
+    const auto utf16 = [](const QString &text) -> QByteArray {
+        return QByteArray("\xFF\xFE")
+               + QByteArray(reinterpret_cast<const char *>(text.utf16()), 2 * text.size());
+    };
+    for (const QByteArray &lineBreak : breaks) {
+        for (qsizetype at = 0; at <= 40; ++at) {
+            const QString text = QString(40, u'\u00E4').insert(at, QString::fromLatin1(lineBreak))
+                                 + QString::fromLatin1(lineBreak);
+            SCOPED_TRACE(text.toStdString());
+            ASSERT_EQ(DecodeText(utf16(text)).Text, QString::fromLatin1(toCrLf(text.toLatin1())));
+        }
     }
 }
