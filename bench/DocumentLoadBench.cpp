@@ -51,6 +51,45 @@ void OpenPageWhole(benchmark::State &state)
 BENCHMARK(OpenPageFirstScreen)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(OpenPageWhole)->Arg(1)->Arg(10)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// The whole load of a page in a window on the screen, which paints as the slices arrive.
+void OpenShownPageWhole(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
+    for (auto _ : state) {
+        TFMDITagra2 window;
+        window.resize(1000, 800);
+        window.show();
+        benchmark::DoNotOptimize(window.OpenDocument(page, false, false, false));
+        while (window.IsLoading())
+            QCoreApplication::processEvents();
+    }
+    state.counters["MB"] = double(state.range(0));
+}
+BENCHMARK(OpenShownPageWhole)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A key typed while a page loads, with the slice that the event loop puts in beside it.
+void TypeDuringLoad(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString page = MakePage(dir.filePath("big.html"), state.range(0) * 1024 * 1024);
+    TFMDITagra2 window;
+    window.resize(1000, 800);
+    window.show();
+    window.OpenDocument(page, false, false, false);
+    QWidget *editor = window.ActiveEditorWidget();
+    for (auto _ : state) {
+        if (!window.IsLoading()) {
+            state.SkipWithError("the load ended before the keys");
+            break;
+        }
+        QTest::keyClick(editor, Qt::Key_A);
+        QCoreApplication::processEvents();
+    }
+    state.counters["MB"] = double(state.range(0));
+}
+BENCHMARK(TypeDuringLoad)->Arg(50)->Unit(benchmark::kMillisecond)->Iterations(50);
+
 void SavePage(benchmark::State &state)
 {
     QTemporaryDir dir;

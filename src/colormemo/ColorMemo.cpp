@@ -366,10 +366,20 @@ void TColorMemo::NoteTextChange(int position)
                                    && position >= textCursor().block().position();
     LastLineCount = lines;
     LastLength = length;
+    // A change below the lines on screen (a slice of a loading file) leaves them as they are:
+    // the colours run from the top down.
+    if (!typedOneCharacter && IsBelowView(position))
+        return;
     if (RedrawAlwaysFlag)
         viewport()->update();
     else
         RepaintColors(typedOneCharacter);
+}
+
+bool TColorMemo::IsBelowView(int position) const
+{
+    const QTextBlock bottom = cursorForPosition(QPoint(0, viewport()->height())).block();
+    return position >= bottom.position() + bottom.length();
 }
 
 void TColorMemo::TrackSelection()

@@ -162,6 +162,8 @@ private:
     void ApplySelectionPalette();
     void UpdateEditRect();
     void NoteTextChange(int position);
+    // Whether the document position lies below the lines on screen.
+    bool IsBelowView(int position) const;
     // The full width of the view between two heights.
     QRect RowsRect(qreal top, qreal height) const;
     void TrackSelection();

@@ -3,8 +3,10 @@
 #include "EditCommandRouter.h"
 #include "TextPositions.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -94,7 +96,18 @@ void TPlainTextEditControl::AppendAtEnd(const QString &text)
     const int position = Widget->textCursor().position();
     QTextCursor end(&Doc());
     end.movePosition(QTextCursor::End);
-    end.insertText(ToDocumentBreaks(text));
+    QAbstractTextDocumentLayout *layout = Doc().documentLayout();
+    if (EndIsBelowView()) {
+        // Nothing on screen changes: the layout's call for a repaint of the whole view is held
+        // back, and only the scroll bar learns the new size.
+        {
+            const QSignalBlocker quiet(layout);
+            end.insertText(ToDocumentBreaks(text));
+        }
+        Q_EMIT layout->documentSizeChanged(layout->documentSize());
+    } else {
+        end.insertText(ToDocumentBreaks(text));
+    }
     // A caret at the end would move behind the new text; it stays where the user put it.
     if (Widget->textCursor().position() != position) {
         QTextCursor cursor(&Doc());
@@ -114,6 +127,13 @@ void TPlainTextEditControl::AppendAtEnd(const QString &text)
         MarkChanges();
     }
     Doc().setModified(wasModified);
+}
+
+bool TPlainTextEditControl::EndIsBelowView() const
+{
+    // The line at the bottom of the view comes before the last one.
+    const QPoint bottom(0, Widget->viewport()->height());
+    return Widget->cursorForPosition(bottom).block() != Doc().lastBlock();
 }
 
 void TPlainTextEditControl::NoteChange(int position, int removed, int added)

@@ -77,6 +77,8 @@ private:
     // selection message, only ScrollCaret brings the caret into view.
     void ApplyCursor(const QTextCursor &cursor);
     void NoteChange(int position, int removed, int added);
+    // Whether the text's last line lies wholly below the lines on screen.
+    bool EndIsBelowView() const;
 
     QPlainTextEdit *Widget;
     // Change tracking since the last mark, in offsets: the smallest changed start and the

@@ -334,6 +334,21 @@ TEST_F(ColorMemoTest, GutterIsRepaintedWhenItsNumbersChangeOnly)
     gutter->removeEventFilter(&recorder);
 }
 
+TEST_F(ColorMemoTest, TextAppendedBelowTheViewRepaintsNothing)
+{
+    const std::pair<int, bool> cases[] = {{200, false}, {3, true}};
+    for (const auto &[lines, repaints] : cases) {
+        SCOPED_TRACE(lines);
+        SetText(Lines(lines));
+        TPaintRecorder recorder;
+        Memo.viewport()->installEventFilter(&recorder);
+        Edit.AppendAtEnd(QStringLiteral("\r\n<p>neu</p>"));
+        QApplication::processEvents();
+        EXPECT_EQ(!recorder.Painted.isEmpty(), repaints);
+        Memo.viewport()->removeEventFilter(&recorder);
+    }
+}
+
 TEST_F(ColorMemoTest, SelectionScrollingAndShiftReleaseRecolourAllVisibleLines)
 {
     SetText(Lines(100));

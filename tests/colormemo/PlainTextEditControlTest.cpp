@@ -202,3 +202,54 @@ TEST(PlainTextEditControl, ClosedGateStopsCutAndCopyFromEveryPath)
     EXPECT_EQ(adapter.Text(), QStringLiteral("abc"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("vorher"));
 }
+
+namespace {
+
+// Counts the paint events of a widget.
+class TPaintCounter : public QObject
+{
+public:
+    int Count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Count;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST(PlainTextEditControl, TextAppendedBelowTheViewRepaintsNothingButTheScrollBarFollows)
+{
+    struct TCase
+    {
+        const char *Name;
+        int Lines;
+        bool Repaints;
+    };
+    const TCase cases[] = {
+        {"the end far below the view", 300, false},
+        {"the end on screen", 3, true},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TPlainTextEditFactory made;
+        made.Widget.resize(300, 200);
+        made.Widget.show();
+        TEditControl &e = made.Control();
+        e.SetText(NumberedLines(c.Lines) + "\r\n");
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&made.Widget));
+        QCoreApplication::processEvents();
+        const int maximum = made.Widget.verticalScrollBar()->maximum();
+        TPaintCounter paints;
+        made.Widget.viewport()->installEventFilter(&paints);
+        e.AppendAtEnd(NumberedLines(50));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(paints.Count > 0, c.Repaints);
+        EXPECT_GT(made.Widget.verticalScrollBar()->maximum(), maximum);
+        EXPECT_EQ(e.LineCount(), c.Lines + 50);
+    }
+}
