@@ -5,13 +5,12 @@
 #include "DocumentText.h"
 #include "FHTMLFrame.h"
 #include "Prompter.h"
-#include "TextPositions.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
+#include <algorithm>
 #include <utility>
 
 namespace {

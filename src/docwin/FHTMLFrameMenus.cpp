@@ -248,6 +248,10 @@ bool TFHTMLFrame::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         ShowCaretLine();
         break;
+    case QEvent::ContextMenu:
+        // Its commands ("select all" among them) work on the whole text.
+        FinishLoading();
+        break;
     default:
         break;
     }

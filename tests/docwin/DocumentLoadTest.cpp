@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +137,22 @@ TEST_F(DocumentLoadTest, ASmallPasteGoesInAtOnceACommandKeyWaitsForTheRest)
     QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_End, Qt::ControlModifier);
     EXPECT_FALSE(Window.IsLoading());
     EXPECT_EQ(Window.ActiveEditor().SelStart(), Expected.size() + 3);
+}
+
+TEST_F(DocumentLoadTest, TheEditorsContextMenuWaitsForTheWholeText)
+{
+    Open();
+    ASSERT_TRUE(Window.IsLoading());
+    QTimer::singleShot(0, [] {
+        if (QWidget *menu = QApplication::activePopupWidget())
+            menu->close();
+    });
+    QWidget *viewport = Window.ActiveEditorWidget()->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse,
+                            QPoint(5, 5),
+                            viewport->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(viewport, &event);
+    EXPECT_FALSE(Window.IsLoading());
 }
 
 TEST_F(DocumentLoadTest, SavingOrClosingDuringTheLoadWritesTheWholeTextWithTheTypedKeys)
