@@ -439,6 +439,37 @@ TEST(UndoRing, EditsDuringALoadStayWhereTheyWereMadeAndTheRestFollows)
     }
 }
 
+TEST(UndoRing, RandomEditsBetweenTheSlicesOfALoadKeepTheWholeTextInStep)
+{
+    QString loaded;
+    for (int i = 0; i < 3000; ++i)
+        loaded += QStringLiteral("<p>%1</p>\r\n").arg(i);
+    QRandomGenerator random(4711);
+    for (int run = 0; run < 10; ++run) {
+        TLoading doc(loaded, 100);
+        while (doc.Ring.RestLength() > 0) {
+            const int what = random.bounded(10);
+            if (what < 4) {
+                doc.Ring.PutRest(doc.Editor, random.bounded(1, 3000));
+            } else {
+                if (what < 7)
+                    doc.Ring.TakeUndoSnapshot(doc.Editor);
+                RandomEdit(random, doc.Editor);
+            }
+            const QString whole = doc.Editor.Text() + loaded.right(doc.Ring.RestLength());
+            ASSERT_EQ(doc.Ring.CurrentText(doc.Editor)->ToString(), whole) << "run " << run;
+        }
+        // Back to the loaded text and forward again to the last one, exactly.
+        const QString last = doc.Editor.Text();
+        while (doc.Ring.Undo(doc.Editor)) {
+        }
+        EXPECT_EQ(doc.Editor.Text(), loaded) << "run " << run;
+        while (doc.Ring.Redo(doc.Editor)) {
+        }
+        EXPECT_EQ(doc.Editor.Text(), last) << "run " << run;
+    }
+}
+
 TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
 {
     const QString loaded = "<p>1</p>\r\n<p>2</p>\r\n<p>3</p>\r\n";
