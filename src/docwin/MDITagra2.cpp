@@ -204,6 +204,8 @@ void TFMDITagra2::SetColourView(bool colour)
 {
     if (colour == IsColourView())
         return;
+    // The other view gets the whole text.
+    FinishLoading();
     const bool modified = IsModified();
     const QString text = EditorText();
     SetActiveEditorToColour(colour);

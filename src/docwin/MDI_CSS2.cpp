@@ -121,6 +121,8 @@ void TFMDI_CSS2::SetColourView(bool colour)
 {
     if (colour == IsColourView())
         return;
+    // The other view gets the whole text.
+    FinishLoading();
     const bool modified = IsModified();
     const QString text = EditorText();
     SetActiveEditorToColour(colour);

@@ -139,6 +139,19 @@ TEST_F(DocumentLoadTest, ASmallPasteGoesInAtOnceACommandKeyWaitsForTheRest)
     EXPECT_EQ(Window.ActiveEditor().SelStart(), Expected.size() + 3);
 }
 
+TEST_F(DocumentLoadTest, SwitchingTheViewDuringTheLoadTakesTheWholeText)
+{
+    Open();
+    QTest::keyClick(Window.ActiveEditorWidget(), Qt::Key_X);
+    ASSERT_TRUE(Window.IsLoading());
+    Window.SetColourView(false);
+    EXPECT_FALSE(Window.IsLoading());
+    EXPECT_FALSE(Window.IsColourView());
+    EXPECT_TRUE(Window.ActiveEditor().Text() == "x" + Expected);
+    Window.UndoCommand();
+    EXPECT_TRUE(Window.ActiveEditor().Text() == Expected);
+}
+
 TEST_F(DocumentLoadTest, TheEditorsContextMenuWaitsForTheWholeText)
 {
     Open();
