@@ -112,18 +112,18 @@ QString CssFileText(const QString &text)
     return text + LineBreak;
 }
 
-QString HtmlTextAfterLoading(const QString &text)
+QString HtmlTextAfterLoading(QString text)
 {
     if (!text.contains('\t'))
         return text;
-    return ReplaceOutsideScripts(TabToBlank, text);
+    return ReplaceOutsideScripts(TabToBlank, std::move(text));
 }
 
-QString TabsToThreeBlanks(const QString &text)
+QString TabsToThreeBlanks(QString text)
 {
     if (!text.contains('\t'))
         return text;
-    return ReplaceOutsideScripts(TabToThreeBlanks, text);
+    return ReplaceOutsideScripts(TabToThreeBlanks, std::move(text));
 }
 
 QString SaveChangesQuestion(const QString &fileName)

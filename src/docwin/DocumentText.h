@@ -30,10 +30,11 @@ QString CssFileText(const QString &text);
 // Characters that ANSI cannot hold as numeric character references ("&#8364;" style).
 QString NumericReferencesForNonAnsi(const QString &text);
 
-// The HTML window's text after loading: tabs become one blank outside the script blocks.
-QString HtmlTextAfterLoading(const QString &text);
+// The HTML window's text after loading: tabs become one blank outside the script blocks, in the
+// text itself (a big text handed over with std::move is not copied).
+QString HtmlTextAfterLoading(QString text);
 // Tabs become three blanks outside the script blocks (CSS colour view, reload, last version).
-QString TabsToThreeBlanks(const QString &text);
+QString TabsToThreeBlanks(QString text);
 
 // How many characters the text holds that the editor can keep only as line breaks (paragraph
 // separators U+2029 and the non-characters U+FDD0, U+FDD1 that the editor uses for its own).

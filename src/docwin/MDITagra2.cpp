@@ -142,7 +142,7 @@ bool TFMDITagra2::OpenDocument(const QString &fileName,
 bool TFMDITagra2::LoadFile(const QString &path)
 {
     // Tabs become blanks in the colour view, except inside the first script blocks.
-    return LoadFileWith(path, [](QString text) { return HtmlTextAfterLoading(text); });
+    return LoadFileWith(path, [](QString text) { return HtmlTextAfterLoading(std::move(text)); });
 }
 
 void TFMDITagra2::StartupStep()

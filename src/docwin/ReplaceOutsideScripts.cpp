@@ -223,34 +223,87 @@ bool NoBlockFrom(const std::vector<TMarkerFinder> &finders, qsizetype outPos)
            && finders[AspEnd].SettledBefore(outPos);
 }
 
-// Appends the text with every c replaced; a big text behind the last block goes this way.
-void AppendReplacing(QString &out, QStringView text, QChar c, QStringView replacement)
+// Where the replaced text goes: a new string that grows from left to right, or, for a
+// replacement of one character, the text itself, changed where it stands (every position stays
+// where it is), so that a big text is not copied. The text at and behind the position being
+// decided is still the original one, as the marker finders read it.
+class TOutput
 {
-    if (replacement.size() == 1) {
-        const qsizetype start = out.size();
-        out.append(text);
-        ReplaceUnits(reinterpret_cast<char16_t *>(out.data()) + start,
-                     text.size(),
-                     c.unicode(),
-                     replacement[0].unicode());
-        return;
+public:
+    TOutput(QString &text, QChar c, QStringView replacement)
+        : Text(text)
+        , InPlace(replacement.size() == 1)
+    {
+        if (InPlace) {
+            Units = reinterpret_cast<char16_t *>(Text.data());
+            return;
+        }
+        const qsizetype longer = replacement.size() - 1;
+        Out.reserve(text.size() + (longer > 0 ? text.count(c) * longer : 0));
     }
-    qsizetype from = 0;
-    for (qsizetype hit = 0; (hit = text.indexOf(c, from)) >= 0; from = hit + 1) {
-        out.append(text.sliced(from, hit - from));
-        out.append(replacement);
+
+    qsizetype Size() const { return InPlace ? Length : Out.size(); }
+
+    // The original characters [from, to) stay as they are.
+    void Keep(qsizetype from, qsizetype to)
+    {
+        if (InPlace)
+            Length += to - from;
+        else
+            Out.append(QStringView(Text).sliced(from, to - from));
     }
-    out.append(text.sliced(from));
-}
+
+    // Characters in place of one original character.
+    void Put(QStringView chars)
+    {
+        if (InPlace)
+            Units[Length++] = chars[0].unicode();
+        else
+            Out.append(chars);
+    }
+
+    // The original text from `from` on with every c replaced: what lies behind the last block.
+    void PutRestReplacing(qsizetype from, QChar c, QStringView replacement)
+    {
+        if (InPlace) {
+            ReplaceUnits(Units + from, Text.size() - from, c.unicode(), replacement[0].unicode());
+            Length = Text.size();
+            return;
+        }
+        for (qsizetype hit = 0; (hit = Text.indexOf(c, from)) >= 0; from = hit + 1) {
+            Keep(from, hit);
+            Out.append(replacement);
+        }
+        Keep(from, Text.size());
+    }
+
+    void Restore(qsizetype pos, QChar c)
+    {
+        if (InPlace)
+            Units[pos] = c.unicode();
+        else
+            Out[pos] = c;
+    }
+
+    QString Take() { return InPlace ? std::move(Text) : std::move(Out); }
+
+private:
+    QString &Text;
+    const bool InPlace;
+    char16_t *Units = nullptr;
+    qsizetype Length = 0;
+    QString Out;
+};
 
 } // namespace
 
-QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &text)
+QString ReplaceOutsideScripts(QChar c, QStringView replacement, QString text)
 {
     const QChar protectedChar(u'\0');
     qsizetype next = text.indexOf(c);
     if (next < 0)
         return text;
+    TOutput out(text, c, replacement);
 
     std::vector<TMarkerFinder> finders;
     finders.reserve(MarkerTexts.size());
@@ -267,26 +320,23 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
             finders[start].MakeStaticIfPossible(text, c, replacement);
     }
 
-    QString out;
-    const qsizetype longer = replacement.size() - 1;
-    out.reserve(text.size() + (longer > 0 ? text.count(c) * longer : 0));
     std::vector<qsizetype> spared;
     qsizetype from = 0;
     while (next >= 0) {
         for (TMarkerFinder &finder : finders)
-            finder.FeedOriginal(text, from, next, out.size());
-        out.append(QStringView(text).sliced(from, next - from));
-        if (NoBlockFrom(finders, out.size())) {
-            AppendReplacing(out, QStringView(text).sliced(next), c, replacement);
+            finder.FeedOriginal(text, from, next, out.Size());
+        out.Keep(from, next);
+        if (NoBlockFrom(finders, out.Size())) {
+            out.PutRestReplacing(next, c, replacement);
             from = text.size();
             break;
         }
 
         std::array<qsizetype, 7> at{};
         for (size_t m = 0; m < finders.size(); ++m)
-            at[m] = finders[m].First(text, next, out.size());
+            at[m] = finders[m].First(text, next, out.Size());
         const qsizetype scriptStart = EarlierFound(at[ScriptLanguage], at[ScriptType]);
-        const qsizetype pos = out.size();
+        const qsizetype pos = out.Size();
         const bool isProtected = InBlock(pos, scriptStart, at[ScriptEnd])
                                  || InBlock(pos, at[PhpStart], at[PhpEnd])
                                  || InBlock(pos, at[AspStart], at[AspEnd]);
@@ -294,34 +344,33 @@ QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &t
         // A spared character stands in as code 0 until the end, as the markers must see it.
         const QStringView put = isProtected ? QStringView(&protectedChar, 1) : replacement;
         for (TMarkerFinder &finder : finders)
-            finder.FeedOther(put, out.size());
+            finder.FeedOther(put, out.Size());
         if (isProtected)
-            spared.push_back(out.size());
-        out.append(put);
+            spared.push_back(out.Size());
+        out.Put(put);
 
         from = next + 1;
         next = text.indexOf(c, from);
     }
-    out.append(QStringView(text).sliced(from));
+    out.Keep(from, text.size());
     // Only the spared characters come back; characters with code 0 of the text itself stay.
     for (const qsizetype pos : spared)
-        out[pos] = c;
-    return out;
+        out.Restore(pos, c);
+    return out.Take();
 }
 
-QString ReplaceOutsideScripts(const TCharReplacement &pair, const QString &text)
+QString ReplaceOutsideScripts(const TCharReplacement &pair, QString text)
 {
     return ReplaceOutsideScripts(QChar(pair.Char),
                                  QStringView(pair.Replacement.data(), pair.Replacement.size()),
-                                 text);
+                                 std::move(text));
 }
 
-QString ReplaceOutsideScripts(std::span<const TCharReplacement> pairs, const QString &text)
+QString ReplaceOutsideScripts(std::span<const TCharReplacement> pairs, QString text)
 {
-    QString result = text;
     for (const TCharReplacement &pair : pairs)
-        result = ReplaceOutsideScripts(pair, result);
-    return result;
+        text = ReplaceOutsideScripts(pair, std::move(text));
+    return text;
 }
 
 QString EncodeUmlauts(const QString &text)

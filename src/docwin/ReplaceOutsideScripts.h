@@ -37,11 +37,12 @@ inline constexpr std::array<TCharReplacement, 7> UmlautReferences{{
 // block opens with "<script language" or with <script type="text/javascript">, whichever comes
 // first, and ends with "</script>". Characters with code 0 in the text are left as they are.
 // Linear in the length of the text; each occurrence of c is replaced once, even when the
-// replacement contains c.
-QString ReplaceOutsideScripts(QChar c, QStringView replacement, const QString &text);
-QString ReplaceOutsideScripts(const TCharReplacement &pair, const QString &text);
+// replacement contains c. A replacement of one character is made in the text itself: a text
+// handed over with std::move is not copied.
+QString ReplaceOutsideScripts(QChar c, QStringView replacement, QString text);
+QString ReplaceOutsideScripts(const TCharReplacement &pair, QString text);
 // Applies the pairs one after the other.
-QString ReplaceOutsideScripts(std::span<const TCharReplacement> pairs, const QString &text);
+QString ReplaceOutsideScripts(std::span<const TCharReplacement> pairs, QString text);
 
 // The HTML window's save conversion: the umlaut table applied outside the script blocks.
 QString EncodeUmlauts(const QString &text);

@@ -107,10 +107,14 @@ TEST(ReplaceOutsideScripts, AgreesWithTheLiteralRoutineOnRandomTexts)
         for (int i = 0; i < length; ++i)
             text += pieces[random.bounded(int(pieces.size()))];
         const QString expected = LiteralReplaceOutsideScripts(c, r, text);
+        // A deep copy: a one-character replacement works in the text it is given, which must
+        // be its own copy when the caller keeps the text.
+        const QString original(text.constData(), text.size());
         const QString actual = ReplaceOutsideScripts(c, r, text);
         ASSERT_EQ(actual, expected)
             << "text: " << text.toStdString() << " char: " << int(c.unicode())
             << " replacement: " << r.toStdString();
+        ASSERT_EQ(text, original);
         replacedSomething += actual != text;
     }
     // The alphabet is meant to exercise the routine, not to leave the texts alone.
