@@ -17,6 +17,7 @@ struct TColourPassInfo
     int FirstLine = 0; // line the scan began at
     int Start = 0;     // scanned text [Start, End) in offsets
     int End = 0;
+    int Scanned = 0; // characters scanned: [Start, End) less the hidden columns of wide lines
 };
 
 // The keys that move the caret: arrows, Home, End, Page Up and Page Down.
@@ -100,7 +101,7 @@ public:
     QList<TGutterLabel> GutterLabels() const;
     TColourPassInfo LastColourPass() const { return PassInfo; }
     // The runs of the last pass (offsets), as painted.
-    const std::vector<TKeyDescr> &LastRuns() const { return Pass.Runs(); }
+    const std::vector<TKeyDescr> &LastRuns() const { return PassRuns; }
 
     // Events; each is optional.
     std::function<void(TColorMemo &)> OnVScroll;
@@ -172,9 +173,14 @@ private:
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
     void NoteShownColumns(TVisibleLine &line) const;
-    // Narrows a scan range to the part of a line taller or wider than the view that shows in
-    // it, so a very long line costs a screenful of text, not its whole length.
+    // Narrows a scan range to the part of a line taller than the view that shows in it.
     void ClipToView(TScanRange &range) const;
+    // The parts of the range that show (ScanSegments): unwrapped lines wider than the view leave
+    // out their columns left and right of it, so a very long line costs a screenful of text,
+    // not its whole length, wherever it stands in the view.
+    void CollectScanSegments(const TScanRange &range);
+    // Runs the colour pass over one segment and adds its runs and hot ranges to the pass's.
+    void ScanSegment(const TScanRange &segment, TColourPassInput &input);
     // Notes the painted runs of the last pass by line (LineRuns).
     void NoteLineRuns();
     // After a pass from the caret's line: repaints the lines below it whose runs differ from
@@ -225,6 +231,9 @@ private:
     // Colour pass state.
     TColourPass Pass;
     TColourPassInfo PassInfo;
+    std::vector<TScanRange> ScanSegments;
+    std::vector<TKeyDescr> PassRuns; // the runs of all segments of the last pass, in order
+    TcmHotKeywordList PassHotRanges;
     std::vector<TVisibleLine> VisibleLines;
     std::vector<TKeyDescr> KeptRuns; // runs above the scan of a pass from the caret's line
     // The runs painted by the last pass and the one before, each with its line and with

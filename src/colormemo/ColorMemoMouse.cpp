@@ -48,10 +48,10 @@ QString TColorMemo::HotSpotAt(const QPoint &pos) const
     if (y + metrics.height() < pos.y() || pos.x() < x1 - halfW || pos.x() > x2 + halfW)
         return {};
     const int offset = OffsetFromPosition(*document(), block.position() + column);
-    const int index = Pass.HotRanges().IndexOf(offset);
+    const int index = PassHotRanges.IndexOf(offset);
     if (index < 0)
         return {};
-    const THotRange &range = Pass.HotRanges()[index];
+    const THotRange &range = PassHotRanges[index];
     return CrLfRange(*document(), range.First, range.Last - range.First + 1);
 }
 

@@ -186,13 +186,12 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     const int lineHeight = QFontMetrics(font()).height();
     TScanRange range = FindScanRange(geometry, firstLine, lineHeight, 0, viewport()->height());
     ClipToView(range);
-    ScanText = CrLfRange(*document(), range.Start, range.End - range.Start);
     // Above the caret's line the text is as the last pass saw it: its runs stay valid there and
     // are painted again wherever that part of the view is repainted.
     if (fromCaretLine) {
         const auto below = [&](const TKeyDescr &run) { return run.End >= range.Start; };
         KeptRuns.erase(std::remove_if(KeptRuns.begin(), KeptRuns.end(), below), KeptRuns.end());
-        for (const TKeyDescr &run : Pass.Runs()) {
+        for (const TKeyDescr &run : PassRuns) {
             if (!below(run))
                 KeptRuns.push_back(run);
         }
@@ -201,7 +200,6 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     }
 
     TColourPassInput input;
-    input.Text = ScanText;
     input.TextStart = range.Start;
     input.FirstLine = range.FirstLine;
     const QTextCursor cursor = textCursor();
@@ -222,8 +220,57 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
     } else {
         Pass.SetOnIsKeywordChar(nullptr);
     }
+    CollectScanSegments(range);
+    PassRuns.clear();
+    PassHotRanges.Clear();
+    int scanned = 0;
+    for (const TScanRange &segment : ScanSegments) {
+        ScanSegment(segment, input);
+        scanned += segment.End - segment.Start;
+    }
+    if (!ScanSegments.empty()) {
+        range.Start = ScanSegments.front().Start;
+        range.End = ScanSegments.back().End;
+    }
+    PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End, scanned};
+}
+
+void TColorMemo::CollectScanSegments(const TScanRange &range)
+{
+    ScanSegments.clear();
+    TScanRange next = range;
+    // Ends the segment in front of a hidden part [from, to) of a line and starts the next one
+    // behind it.
+    const auto skip = [&](int from, int to, int line) {
+        if (to <= next.Start || from >= range.End)
+            return;
+        if (from > next.Start)
+            ScanSegments.push_back({next.FirstLine, next.Start, from});
+        next.Start = std::min(to, range.End);
+        next.FirstLine = line;
+    };
+    for (const TVisibleLine &line : VisibleLines) {
+        const int number = line.Block.blockNumber();
+        if (line.ShownFrom > 0)
+            skip(line.Offset, line.Offset + line.ShownFrom, number);
+        if (line.ShownTo < line.Text.size())
+            skip(line.Offset + line.ShownTo, line.Offset + int(line.Text.size()), number);
+    }
+    if (next.Start < range.End || ScanSegments.empty())
+        ScanSegments.push_back(next);
+}
+
+void TColorMemo::ScanSegment(const TScanRange &segment, TColourPassInput &input)
+{
+    ScanText = CrLfRange(*document(), segment.Start, segment.End - segment.Start);
+    input.Text = ScanText;
+    input.TextStart = segment.Start;
+    input.FirstLine = segment.FirstLine;
     Pass.Run(Rules, HotSpotSettings, input, TView(*this));
-    PassInfo = {PassInfo.Count + 1, fromCaretLine, range.FirstLine, range.Start, range.End};
+    PassRuns.insert(PassRuns.end(), Pass.Runs().begin(), Pass.Runs().end());
+    const TcmHotKeywordList &hot = Pass.HotRanges();
+    for (int i = 0; i < hot.Count(); ++i)
+        PassHotRanges.Add(hot[i].First, hot[i].Last);
 }
 
 void TColorMemo::ClipToView(TScanRange &range) const
@@ -243,15 +290,6 @@ void TColorMemo::ClipToView(TScanRange &range) const
             range.End = std::max(range.End, first.Offset + int(first.Text.size()));
         }
     }
-    // Unwrapped lines wider than the view, first and last in the range: the columns in view.
-    for (const TVisibleLine *line : {&first, &VisibleLines.back()}) {
-        const int from = line->Offset + line->ShownFrom;
-        const int to = line->Offset + line->ShownTo;
-        if (range.Start >= line->Offset && range.Start < from)
-            range.Start = std::min(from, range.End);
-        if (range.End > to && range.End <= line->Offset + int(line->Text.size()) + 2)
-            range.End = std::max(to, range.Start);
-    }
     // A line running on below the view: its display lines that show whole.
     const TVisibleLine &last = VisibleLines.back();
     if (last.Offset < range.End && tall(last)) {
@@ -270,7 +308,7 @@ void TColorMemo::ClipToView(TScanRange &range) const
 void TColorMemo::NoteLineRuns()
 {
     LineRuns.clear();
-    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &Pass.Runs()};
+    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &PassRuns};
     for (const std::vector<TKeyDescr> *runs : lists) {
         for (const TKeyDescr &run : *runs) {
             const int index = VisibleLineOf(run.Start);
@@ -339,7 +377,7 @@ void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
     QPalette colours = palette();
     colours.setCurrentColorGroup(hasFocus() ? QPalette::Active : QPalette::Inactive);
     const TPaintContext context{colours, contentOffset().x(), FontStyle()};
-    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &Pass.Runs()};
+    const std::vector<TKeyDescr> *const lists[] = {&KeptRuns, &PassRuns};
     for (const std::vector<TKeyDescr> *runs : lists) {
         for (const TKeyDescr &run : *runs) {
             const int index = VisibleLineOf(run.Start);

@@ -223,6 +223,35 @@ TEST_F(ColorMemoTest, AVeryLongLineIsScannedAndColouredOnlyWhereItShows)
     }
 }
 
+TEST_F(ColorMemoTest, AVeryLongLineAmongShortOnesIsScannedOnlyWhereItShows)
+{
+    // Lines above and below the long one: it is neither the first nor the last line in view,
+    // and still only its columns in view are scanned; the short lines keep their colours.
+    const QString shortLine = QStringLiteral("<BODY BGCOLOR=x> Hallo");
+    const QString longLine = QStringLiteral("<BODY BGCOLOR=x> Hallo ").repeated(6000);
+    const QStringList lines{shortLine, shortLine, longLine, shortLine, shortLine};
+    SetText(lines.join("\r\n"));
+    const auto scanned = [this] { return Memo.LastColourPass().Scanned; };
+    const auto lineStart = [this](int line) {
+        return Memo.document()->findBlockByNumber(line).position();
+    };
+    EXPECT_GT(scanned(), 0);
+    EXPECT_LT(scanned(), 5000);
+    for (const int line : {0, 2, 3, 4}) {
+        SCOPED_TRACE(line);
+        EXPECT_GT(CountPixels(Shot(), Cell(lineStart(line) + 1), IsBlue), 0);
+    }
+
+    QScrollBar *bar = Memo.horizontalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    Settle();
+    EXPECT_GT(scanned(), 0);
+    EXPECT_LT(scanned(), 5000);
+    const QPoint inView(Memo.viewport()->width() / 4, Cell(lineStart(2)).center().y());
+    const int tag = int(longLine.indexOf(u'<', Memo.cursorForPosition(inView).positionInBlock()));
+    EXPECT_GT(CountPixels(Shot(), Cell(lineStart(2) + tag + 1), IsBlue), 0);
+}
+
 TEST_F(ColorMemoTest, TypingOneCharacterColoursFromTheCaretLineEverythingElseFromTheTop)
 {
     SetText(Lines(10));
