@@ -199,9 +199,8 @@ void TColorMemo::RunColourPass(bool fromCaretLine)
         KeptRuns.clear();
     }
 
+    // Text, start and first line come with each segment.
     TColourPassInput input;
-    input.TextStart = range.Start;
-    input.FirstLine = range.FirstLine;
     const QTextCursor cursor = textCursor();
     input.SelStart = OffsetFromPosition(*document(), cursor.selectionStart());
     input.SelLength = OffsetFromPosition(*document(), cursor.selectionEnd()) - input.SelStart;

@@ -17,10 +17,10 @@ struct THtmlFileText
 };
 
 // The HTML window's file text: umlauts as character references outside the script blocks, and
-// a line break at the end unless the text is empty or already ends with one. In an ANSI file, characters the
-// code page cannot hold become numeric references; where one of them stands inside a script or
-// style element, a PHP or ASP block or a comment (where a reference would not mean the
-// character) none is made and the page needs UTF-8 instead.
+// a line break at the end unless the text is empty or already ends with one. In an ANSI file,
+// characters the code page cannot hold become numeric references; where one of them stands
+// inside a script or style element, a PHP or ASP block or a comment (where a reference would
+// not mean the character) none is made and the page needs UTF-8 instead.
 THtmlFileText HtmlFileText(const QString &text, TTextEncoding encoding);
 // Whether a character that ANSI cannot hold stands inside a script or style element, a PHP or
 // ASP block or a comment.

@@ -64,9 +64,10 @@ public:
     QString LastSnapshotText() const;
     // The text of snapshot 1 to UndoTop. Builds the whole text.
     QString Snapshot(int number) const;
-    // The editor's whole text (with the rest of a loading text) as pieces that share the mirror's, or nothing when the ring does
-    // not follow this editor. Costs the pieces' count and the change since the last snapshot,
-    // not the text's length; the pieces may be read on another thread.
+    // The editor's whole text (with the rest of a loading text) as pieces that share the
+    // mirror's, or nothing when the ring does not follow this editor. Costs the pieces' count and
+    // the change since the last snapshot, not the text's length; the pieces may be read on
+    // another thread.
     std::optional<TChunkedText> CurrentText(const TEditControl &editor) const;
     // Bytes the ring holds: the mirror and the differences.
     qsizetype MemoryBytes() const;
