@@ -74,6 +74,10 @@ TColorMemo::TColorMemo(QWidget *parent)
     ApplySelectionPalette();
     UpdateEditRect();
 
+    // First the rulers of changed long lines go, then the colours are asked for.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        Rulers.Forget(*document(), position, added);
+    });
     connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::NoteTextChange);
     connect(this, &QPlainTextEdit::selectionChanged, this, &TColorMemo::TrackSelection);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::TrackSelection);

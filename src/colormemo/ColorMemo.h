@@ -2,11 +2,14 @@
 
 #include "ColorMemoOptions.h"
 #include "ColourPass.h"
+#include "LineRuler.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 // What the last colour pass scanned; for diagnostics and tests.
@@ -148,7 +151,27 @@ private:
         // The columns [ShownFrom, ShownTo] an unwrapped line shows; all of a shorter one.
         int ShownFrom = 0;
         int ShownTo = 0;
+        // A long line's ruler and a layout of its shown columns alone, which its runs are
+        // painted from: the block's own layout would shape the whole line.
+        std::shared_ptr<const TLineRuler> Ruler;
+        std::shared_ptr<QTextLayout> Shown;
     };
+    // A display line runs are painted from, and the column of the line's text where it starts.
+    struct TDrawLine
+    {
+        QTextLine Line;
+        int Shift = 0;
+    };
+    // The character under an x of a display line (layout coordinates), and its edges.
+    struct TCharacterCell
+    {
+        int Column = 0;
+        qreal Left = 0;
+        qreal Right = 0;
+    };
+    // Unwrapped lines longer than this are measured with a ruler and painted from a layout of
+    // their shown columns; Qt keeps the glyphs of a whole line once asked for a position in it.
+    static constexpr int LongLineLength = 4096;
     struct TPaintContext
     {
         QPalette Colours; // in the colour group the edit paints with now
@@ -172,7 +195,14 @@ private:
 
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
-    void NoteShownColumns(TVisibleLine &line) const;
+    void NoteShownColumns(TVisibleLine &line);
+    // The ruler of a block that is a long unwrapped line, else null.
+    std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
+                                                    const QString &text) const;
+    // Lays out the shown columns of a long line where the whole line would put them.
+    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line,
+                                                    const QTextLine &only) const;
+    TDrawLine DrawLineAt(const TVisibleLine &line, int column) const;
     // Narrows a scan range to the part of a line taller than the view that shows in it.
     void ClipToView(TScanRange &range) const;
     // The parts of the range that show (ScanSegments): unwrapped lines wider than the view leave
@@ -196,10 +226,13 @@ private:
                  const TKeyDescr &run,
                  const TVisibleLine &line,
                  const TPaintContext &context);
+    // Paints the columns [first, last] of a run in a font style of its own.
     void DrawStyledRun(QPainter &painter,
                        const TKeyDescr &run,
                        const TVisibleLine &line,
-                       const QTextLine &displayLine,
+                       const TDrawLine &drawLine,
+                       int first,
+                       int last,
                        qreal left) const;
     // Style of a run as painted (hot-spot text may add underline) and the font for it.
     TFontStyles RunStyle(const TKeyDescr &run) const;
@@ -215,6 +248,11 @@ private:
     void MoveDropCaret(int position);
     void DrawDropCaret(QPainter &painter) const;
     QRectF CaretRectAt(int position, qreal height) const;
+    // The block at a height of the viewport; the first or last one on screen beyond them.
+    QTextBlock BlockAtHeight(qreal y) const;
+    TCharacterCell CharacterUnder(const QTextBlock &block,
+                                  const QTextLine &displayLine,
+                                  qreal x) const;
     void PlaceCaretAt(const QPoint &pos);
     int OffsetAt(const QPointF &pos) const;
 
@@ -247,6 +285,8 @@ private:
     std::vector<TLineRun> PreviousLineRuns;
     QList<TGutterLabel> GutterShown; // the line numbers as last painted
     QString ScanText;
+    // Rulers of the long lines on screen, measured when first needed.
+    mutable TLineRulerCache Rulers;
     bool PendingCaretPass = false;
     bool PendingFullPass = false;
 

@@ -23,9 +23,9 @@ QString TColorMemo::HotSpotAt(const QPoint &pos) const
 {
     if (!HotSpotSettings.Active)
         return {};
-    const QTextBlock block = cursorForPosition(pos).block();
-    const QTextLayout *layout = block.layout();
-    if (!block.isValid() || !layout || layout->lineCount() == 0)
+    const QTextBlock block = BlockAtHeight(pos.y());
+    const QTextLayout *layout = block.isValid() ? block.layout() : nullptr;
+    if (!layout || layout->lineCount() == 0)
         return {};
     const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
     QTextLine displayLine = layout->lineAt(layout->lineCount() - 1);
@@ -36,23 +36,53 @@ QString TColorMemo::HotSpotAt(const QPoint &pos) const
         }
     }
     // The character under the point, and the point no further than half a "W" from it.
-    const int column = displayLine.xToCursor(pos.x() - blockRect.left(),
-                                             QTextLine::CursorOnCharacter);
-    if (column >= displayLine.textStart() + displayLine.textLength())
+    const TCharacterCell cell = CharacterUnder(block, displayLine, pos.x() - blockRect.left());
+    if (cell.Column >= displayLine.textStart() + displayLine.textLength())
         return {};
     const QFontMetricsF metrics(font());
     const qreal halfW = metrics.horizontalAdvance(u'W') / 2;
-    const qreal x1 = blockRect.left() + displayLine.cursorToX(column);
-    const qreal x2 = blockRect.left() + displayLine.cursorToX(column + 1);
+    const qreal x1 = blockRect.left() + cell.Left;
+    const qreal x2 = blockRect.left() + cell.Right;
     const qreal y = blockRect.top() + displayLine.y();
     if (y + metrics.height() < pos.y() || pos.x() < x1 - halfW || pos.x() > x2 + halfW)
         return {};
-    const int offset = OffsetFromPosition(*document(), block.position() + column);
+    const int offset = OffsetFromPosition(*document(), block.position() + cell.Column);
     const int index = PassHotRanges.IndexOf(offset);
     if (index < 0)
         return {};
     const THotRange &range = PassHotRanges[index];
     return CrLfRange(*document(), range.First, range.Last - range.First + 1);
+}
+
+QTextBlock TColorMemo::BlockAtHeight(qreal y) const
+{
+    QTextBlock block = firstVisibleBlock();
+    if (!block.isValid())
+        return block;
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    const qreal viewBottom = viewport()->height();
+    for (;;) {
+        top += blockBoundingRect(block).height();
+        const QTextBlock next = block.next();
+        if (y < top || !next.isValid() || top >= viewBottom)
+            return block;
+        block = next;
+    }
+}
+
+TColorMemo::TCharacterCell TColorMemo::CharacterUnder(const QTextBlock &block,
+                                                      const QTextLine &displayLine,
+                                                      qreal x) const
+{
+    const QString text = block.text();
+    if (const auto ruler = LongLineRuler(block, text)) {
+        const int column = ruler->ColumnUnder(text, x - displayLine.x());
+        return {column,
+                displayLine.x() + ruler->X(text, column),
+                displayLine.x() + ruler->X(text, column + 1)};
+    }
+    const int column = displayLine.xToCursor(x, QTextLine::CursorOnCharacter);
+    return {column, displayLine.cursorToX(column), displayLine.cursorToX(column + 1)};
 }
 
 void TColorMemo::UpdateHotSpot(const QPoint &pos)
@@ -247,10 +277,11 @@ QRectF TColorMemo::CaretRectAt(int position, qreal height) const
     if (!displayLine.isValid())
         return {};
     const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
-    return QRectF(blockRect.left() + displayLine.cursorToX(column),
-                  blockRect.top() + displayLine.y(),
-                  2,
-                  height);
+    const QString text = block.text();
+    const auto ruler = LongLineRuler(block, text);
+    const qreal x = ruler ? displayLine.x() + ruler->X(text, column)
+                          : displayLine.cursorToX(column);
+    return QRectF(blockRect.left() + x, blockRect.top() + displayLine.y(), 2, height);
 }
 
 void TColorMemo::PlaceCaretAt(const QPoint &pos)

@@ -131,8 +131,11 @@ void TColorMemo::CollectVisibleLines()
     int offset = OffsetOfLine(*document(), block.blockNumber());
     const qreal bottom = viewport()->height();
     while (block.isValid() && top < bottom) {
-        TVisibleLine &line = VisibleLines.emplace_back(
-            TVisibleLine{block, offset, top, block.text()});
+        TVisibleLine &line = VisibleLines.emplace_back();
+        line.Block = block;
+        line.Offset = offset;
+        line.Top = top;
+        line.Text = block.text();
         NoteShownColumns(line);
         top += blockBoundingRect(block).height();
         // The block's length counts its separator once; the text counts CR LF.
@@ -141,7 +144,7 @@ void TColorMemo::CollectVisibleLines()
     }
 }
 
-void TColorMemo::NoteShownColumns(TVisibleLine &line) const
+void TColorMemo::NoteShownColumns(TVisibleLine &line)
 {
     line.ShownFrom = 0;
     line.ShownTo = int(line.Text.size());
@@ -152,10 +155,59 @@ void TColorMemo::NoteShownColumns(TVisibleLine &line) const
     const QTextLine only = layout->lineAt(0);
     const qreal left = -contentOffset().x();
     const qreal right = left + viewport()->width();
+    line.Ruler = LongLineRuler(line.Block, line.Text);
+    if (line.Ruler) {
+        const QStringView text = line.Text;
+        line.ShownFrom = std::max(0, line.Ruler->ColumnUnder(text, left - only.x()) - 1);
+        line.ShownTo = std::min(line.ShownTo, line.Ruler->ColumnUnder(text, right - only.x()) + 2);
+        // Never half a surrogate pair at either edge.
+        if (line.ShownFrom > 0 && text[line.ShownFrom].isLowSurrogate())
+            --line.ShownFrom;
+        if (line.ShownTo < text.size() && text[line.ShownTo].isLowSurrogate())
+            ++line.ShownTo;
+        line.Shown = LayOutShownColumns(line, only);
+        return;
+    }
     if (left <= 0 && only.naturalTextWidth() <= right)
         return;
     line.ShownFrom = std::max(0, only.xToCursor(left) - 1);
     line.ShownTo = std::min(line.ShownTo, only.xToCursor(right) + 1);
+}
+
+std::shared_ptr<const TLineRuler> TColorMemo::LongLineRuler(const QTextBlock &block,
+                                                            const QString &text) const
+{
+    if (text.size() <= LongLineLength || block.layout()->lineCount() != 1)
+        return nullptr;
+    return Rulers.For(block, text, font(), tabStopDistance());
+}
+
+std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &line,
+                                                            const QTextLine &only) const
+{
+    const QStringView text = line.Text;
+    const qreal start = line.Ruler->X(text, line.ShownFrom);
+    const qreal end = line.Ruler->X(text, line.ShownTo);
+    const QStringView shown = text.sliced(line.ShownFrom, line.ShownTo - line.ShownFrom);
+    auto layout = std::make_shared<QTextLayout>(shown.toString(), font());
+    QTextOption option = document()->defaultTextOption();
+    option.setWrapMode(QTextOption::NoWrap);
+    if (shown.contains(u'\t')) {
+        // The whole line's tab stops, counted from where the shown columns begin.
+        const qreal distance = tabStopDistance() > 0 ? tabStopDistance() : 1;
+        QList<QTextOption::Tab> stops;
+        for (qreal stop = (std::floor(start / distance) + 1) * distance; stop <= end + distance;
+             stop += distance)
+            stops.append(QTextOption::Tab(stop - start, QTextOption::LeftTab));
+        option.setTabs(stops);
+    }
+    layout->setTextOption(option);
+    layout->beginLayout();
+    QTextLine displayLine = layout->createLine();
+    displayLine.setLineWidth(end - start);
+    displayLine.setPosition(QPointF(only.x() + start, only.y()));
+    layout->endLayout();
+    return layout;
 }
 
 int TColorMemo::VisibleLineOf(int offset) const
@@ -395,25 +447,37 @@ void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
     }
 }
 
+TColorMemo::TDrawLine TColorMemo::DrawLineAt(const TVisibleLine &line, int column) const
+{
+    if (!line.Shown)
+        return {DisplayLineAt(*line.Block.layout(), line.Text.size(), column), 0};
+    if (column < line.ShownFrom || column >= line.ShownTo)
+        return {};
+    return {line.Shown->lineAt(0), line.ShownFrom};
+}
+
 void TColorMemo::DrawRun(QPainter &painter,
                          const TKeyDescr &run,
                          const TVisibleLine &line,
                          const TPaintContext &context)
 {
     const QString &text = line.Text;
-    const int first = run.Start - line.Offset;
-    const QTextLine displayLine = DisplayLineAt(*line.Block.layout(), text.size(), first);
+    const int first = std::max(run.Start - line.Offset, line.ShownFrom);
+    const TDrawLine drawLine = DrawLineAt(line, first);
+    const QTextLine &displayLine = drawLine.Line;
     if (first >= text.size() || !displayLine.isValid())
         return;
     // A run ends at its display line and never includes a line break.
-    const int lineEnd = displayLine.textStart() + displayLine.textLength();
+    const int shift = drawLine.Shift;
+    const int lineEnd = shift + displayLine.textStart() + displayLine.textLength();
     const int last = std::min({run.End - line.Offset, int(text.size()) - 1, lineEnd - 1});
     if (last < first)
         return;
     const QColor textColor = ToQColor(run.Color, context.Colours);
-    const QRectF cell(context.Left + displayLine.cursorToX(first),
+    const qreal x = displayLine.cursorToX(first - shift);
+    const QRectF cell(context.Left + x,
                       line.Top + displayLine.y(),
-                      displayLine.cursorToX(last + 1) - displayLine.cursorToX(first),
+                      displayLine.cursorToX(last + 1 - shift) - x,
                       displayLine.height());
     if (run.Keyword && OnDrawKey) {
         const QString key = text.mid(first, last - first + 1);
@@ -430,34 +494,35 @@ void TColorMemo::DrawRun(QPainter &painter,
     painter.setPen(textColor);
     if (RunStyle(run) == context.BaseStyle) {
         // The glyphs exactly as the line laid them out, tabs and fractional advances included.
-        const QList<QGlyphRun> glyphs = displayLine.glyphRuns(first, last - first + 1);
+        const QList<QGlyphRun> glyphs = displayLine.glyphRuns(first - shift, last - first + 1);
         for (const QGlyphRun &glyphRun : glyphs)
             painter.drawGlyphRun(QPointF(context.Left, line.Top), glyphRun);
     } else {
-        DrawStyledRun(painter, run, line, displayLine, context.Left);
+        DrawStyledRun(painter, run, line, drawLine, first, last, context.Left);
     }
 }
 
 void TColorMemo::DrawStyledRun(QPainter &painter,
                                const TKeyDescr &run,
                                const TVisibleLine &line,
-                               const QTextLine &displayLine,
+                               const TDrawLine &drawLine,
+                               int first,
+                               int last,
                                qreal left) const
 {
     // Bold, italic or underlined text has other advances than the line's glyphs; each piece
     // between tabs (whose stops a plain string does not know) starts where the layout puts it.
     painter.setFont(RunFont(run));
     const QString &text = line.Text;
-    const int first = run.Start - line.Offset;
-    const int last = std::min(run.End - line.Offset,
-                              displayLine.textStart() + displayLine.textLength() - 1);
+    const QTextLine &displayLine = drawLine.Line;
     const qreal baseline = line.Top + displayLine.y() + displayLine.ascent();
     int pieceStart = first;
     for (int i = first; i <= last + 1; ++i) {
         if (i <= last && text.at(i) != u'\t')
             continue;
         if (i > pieceStart) {
-            const QPointF origin(left + displayLine.cursorToX(pieceStart), baseline);
+            const QPointF origin(left + displayLine.cursorToX(pieceStart - drawLine.Shift),
+                                 baseline);
             painter.drawText(origin, text.mid(pieceStart, i - pieceStart));
         }
         pieceStart = i + 1;

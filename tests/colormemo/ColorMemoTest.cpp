@@ -228,7 +228,8 @@ TEST_F(ColorMemoTest, AVeryLongLineAmongShortOnesIsScannedOnlyWhereItShows)
     // Lines above and below the long one: it is neither the first nor the last line in view,
     // and still only its columns in view are scanned; the short lines keep their colours.
     const QString shortLine = QStringLiteral("<BODY BGCOLOR=x> Hallo");
-    const QString longLine = QStringLiteral("<BODY BGCOLOR=x> Hallo ").repeated(6000);
+    // Its tabs move what follows to stops counted from the line's start.
+    const QString longLine = QStringLiteral("<BODY BGCOLOR=x>\tHallo ").repeated(6000);
     const QStringList lines{shortLine, shortLine, longLine, shortLine, shortLine};
     SetText(lines.join("\r\n"));
     const auto scanned = [this] { return Memo.LastColourPass().Scanned; };

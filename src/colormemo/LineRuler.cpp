@@ -1,0 +1,121 @@
+// Piecewise measuring of long lines.
+
+#include "LineRuler.h"
+
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <cmath>
+
+TLineRuler::TLineRuler(QStringView text, const QFont &font, qreal tabDistance)
+    : Font(font)
+    , TabDistance(tabDistance > 0 ? tabDistance : 1)
+    , Length(int(text.size()))
+{
+    const int pieces = (Length + PieceLength - 1) / PieceLength;
+    PieceStarts.reserve(size_t(pieces) + 1);
+    for (int piece = 0; piece < pieces; ++piece) {
+        const int from = piece * PieceLength;
+        const int to = std::min(Length, from + PieceLength);
+        PieceStarts.push_back(Advance(text, from, to, PieceStarts.back()));
+    }
+}
+
+qreal TLineRuler::X(QStringView text, int column) const
+{
+    column = std::clamp(column, 0, Length);
+    const int piece = column / PieceLength;
+    const int from = piece * PieceLength;
+    return from == column ? PieceStarts[size_t(piece)]
+                          : Advance(text, from, column, PieceStarts[size_t(piece)]);
+}
+
+int TLineRuler::ColumnUnder(QStringView text, qreal x) const
+{
+    // The piece that x falls into, then the column inside it by halves.
+    const auto after = std::upper_bound(PieceStarts.begin(), PieceStarts.end(), x);
+    if (after == PieceStarts.begin())
+        return 0;
+    const int piece = int(after - PieceStarts.begin()) - 1;
+    if (after == PieceStarts.end())
+        return Length;
+    int low = piece * PieceLength;
+    int high = std::min(Length, low + PieceLength);
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (X(text, middle) <= x)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    // Never between the halves of a surrogate pair.
+    if (low > 0 && low < Length && text[low].isLowSurrogate())
+        --low;
+    return low;
+}
+
+int TLineRuler::NearestColumn(QStringView text, qreal x) const
+{
+    const int under = ColumnUnder(text, x);
+    if (under >= Length)
+        return Length;
+    const int next = under + (under + 1 < Length && text[under + 1].isLowSurrogate() ? 2 : 1);
+    const qreal left = X(text, under);
+    const qreal right = X(text, next);
+    return x - left <= right - x ? under : next;
+}
+
+qreal TLineRuler::Advance(QStringView text, int from, int to, qreal x) const
+{
+    const QFontMetricsF metrics(Font);
+    while (from < to) {
+        const QStringView rest = text.sliced(from, to - from);
+        const qsizetype tab = rest.indexOf(u'\t');
+        const qsizetype length = tab < 0 ? rest.size() : tab;
+        if (length > 0)
+            x += metrics.horizontalAdvance(rest.first(length).toString());
+        if (tab < 0)
+            break;
+        x = NextTabStop(x);
+        from += int(length) + 1;
+    }
+    return x;
+}
+
+qreal TLineRuler::NextTabStop(qreal x) const
+{
+    return (std::floor(x / TabDistance) + 1) * TabDistance;
+}
+
+std::shared_ptr<const TLineRuler> TLineRulerCache::For(const QTextBlock &block,
+                                                       QStringView text,
+                                                       const QFont &font,
+                                                       qreal tabDistance)
+{
+    const int fragment = block.fragmentIndex();
+    for (const TEntry &entry : Entries) {
+        if (entry.Fragment == fragment && entry.TabDistance == tabDistance && entry.Font == font)
+            return entry.Ruler;
+    }
+    if (Entries.size() >= MaxKept)
+        Entries.erase(Entries.begin());
+    auto ruler = std::make_shared<const TLineRuler>(text, font, tabDistance);
+    Entries.push_back({fragment, font, tabDistance, ruler});
+    return ruler;
+}
+
+void TLineRulerCache::Forget(const QTextDocument &document, int position, int added)
+{
+    if (Entries.empty())
+        return;
+    const QTextBlock last = document.findBlock(
+        std::min(position + added, document.characterCount() - 1));
+    for (QTextBlock block = document.findBlock(position); block.isValid(); block = block.next()) {
+        const int fragment = block.fragmentIndex();
+        std::erase_if(Entries, [&](const TEntry &entry) { return entry.Fragment == fragment; });
+        if (block == last)
+            break;
+    }
+}

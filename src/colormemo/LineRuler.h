@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QFont>
+#include <QStringView>
+
+#include <memory>
+#include <vector>
+
+// Horizontal positions in one long unwrapped line, measured a piece at a time. Qt's text
+// layout answers such questions only after shaping the whole line and keeps about 35 bytes per
+// character for it, 35 MB for a line of a megabyte; the ruler keeps one position per piece.
+// It is built for one text, font and tab distance; the calls take that same text.
+class TLineRuler
+{
+public:
+    // Characters per measured piece.
+    static constexpr int PieceLength = 512;
+
+    TLineRuler() = default;
+    // Measures the line. Positions count from its first character, as do the tab stops (at
+    // multiples of `tabDistance`), like those of an unwrapped line in a text layout.
+    TLineRuler(QStringView text, const QFont &font, qreal tabDistance);
+
+    // The x of the left edge of a column, 0 to the text's length.
+    qreal X(QStringView text, int column) const;
+    // The column whose left edge lies nearest to x.
+    int NearestColumn(QStringView text, qreal x) const;
+    // The column of the character under x: the last one whose left edge is at or before x.
+    int ColumnUnder(QStringView text, qreal x) const;
+    // The x just behind the last character.
+    qreal End() const { return PieceStarts.back(); }
+
+private:
+    // The x behind text [from, to) when it starts at x.
+    qreal Advance(QStringView text, int from, int to, qreal x) const;
+    qreal NextTabStop(qreal x) const;
+
+    QFont Font;
+    qreal TabDistance = 0;
+    // PieceStarts[i] is the x of column i * PieceLength; the last entry is the end of the text.
+    std::vector<qreal> PieceStarts{0};
+    int Length = 0;
+};
+
+class QTextBlock;
+class QTextDocument;
+
+// The rulers of long lines, each kept until a change of the document touches its line.
+class TLineRulerCache
+{
+public:
+    // The ruler of a block whose text is `text`; measured now unless one for the same font and
+    // tab distance is kept.
+    std::shared_ptr<const TLineRuler> For(const QTextBlock &block,
+                                          QStringView text,
+                                          const QFont &font,
+                                          qreal tabDistance);
+    // Forgets the rulers of the blocks from `position` to `position + added`, where the
+    // document just changed (connected to QTextDocument::contentsChange).
+    void Forget(const QTextDocument &document, int position, int added);
+
+private:
+    // Lines kept at most; the view shows a few long lines at a time.
+    static constexpr size_t MaxKept = 16;
+
+    struct TEntry
+    {
+        int Fragment = -1; // the block's fragment index, which stays while the block lives
+        QFont Font;
+        qreal TabDistance = 0;
+        std::shared_ptr<const TLineRuler> Ruler;
+    };
+    std::vector<TEntry> Entries;
+};

@@ -1,0 +1,131 @@
+#include "LineRuler.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The positions a text layout gives an unwrapped line, which the ruler must reproduce.
+struct TLaidOutLine
+{
+    TLaidOutLine(const QString &text, const QFont &font, qreal tabDistance)
+        : Layout(text, font)
+    {
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTabStopDistance(tabDistance);
+        Layout.setTextOption(option);
+        Layout.beginLayout();
+        Line = Layout.createLine();
+        Line.setLineWidth(1e9);
+        Layout.endLayout();
+    }
+    QTextLayout Layout;
+    QTextLine Line;
+};
+
+QFont EditorFont(const char *family)
+{
+    // As the colour editor sets it: no shaping, no kerning.
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(15);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setKerning(false);
+    return font;
+}
+
+struct TRulerCase
+{
+    const char *Name;
+    const char *Family;
+    QString Unit; // repeated to a line of several pieces
+    qreal TabDistance;
+};
+
+class LineRulerMatchesTheLayout : public ::testing::TestWithParam<TRulerCase>
+{};
+
+TEST_P(LineRulerMatchesTheLayout, AtEveryColumnAndEveryPoint)
+{
+    const TRulerCase &param = GetParam();
+    const QString text = param.Unit.repeated(5 * TLineRuler::PieceLength / param.Unit.size() + 3);
+    const QFont font = EditorFont(param.Family);
+    const TLaidOutLine laidOut(text, font, param.TabDistance);
+    const TLineRuler ruler(text, font, param.TabDistance);
+
+    EXPECT_NEAR(ruler.End(), laidOut.Line.naturalTextWidth(), 0.05);
+    for (int column = 0; column <= text.size(); column += 7) {
+        if (column < text.size() && text[column].isLowSurrogate())
+            continue; // no position between the halves of a pair
+        SCOPED_TRACE(column);
+        const qreal x = laidOut.Line.cursorToX(column);
+        ASSERT_NEAR(ruler.X(text, column), x, 0.05);
+        // A point a little right of a left edge lies on that column's character.
+        EXPECT_EQ(ruler.ColumnUnder(text, x + 0.5), std::min<int>(column, int(text.size())));
+        EXPECT_EQ(ruler.NearestColumn(text, x + 0.5), laidOut.Line.xToCursor(x + 0.5));
+    }
+    EXPECT_EQ(ruler.ColumnUnder(text, -10), 0);
+    EXPECT_EQ(ruler.NearestColumn(text, ruler.End() + 100), text.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines,
+    LineRulerMatchesTheLayout,
+    ::testing::Values(
+        TRulerCase{"Monospace", "monospace", QStringLiteral("<td class=\"x\">abc</td>"), 32},
+        // Tab stops count from the line's start, also across the pieces' edges.
+        TRulerCase{"MonospaceTabs", "monospace", QStringLiteral("\t<b>x\t\tÄß</b>"), 36},
+        TRulerCase{"ProportionalTabs", "sans", QStringLiteral("Wil\tiam Ölß, WWii\t"), 30.5},
+        TRulerCase{"Surrogates", "sans", QStringLiteral("a\U0001F600b"), 32}),
+    [](const auto &test) { return std::string(test.param.Name); });
+
+TEST(LineRulerCache, KeepsARulerUntilItsLineChanges)
+{
+    QTextDocument document;
+    // As in the editor: a plain text layout (without one the document reports no changes) and
+    // no undo, so that edits leave the blocks' revisions alone.
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    document.setUndoRedoEnabled(false);
+    document.setPlainText(QStringLiteral("kurz\n") + QString(3000, u'i') + QStringLiteral("\nkurz"));
+    TLineRulerCache cache;
+    QObject::connect(&document, &QTextDocument::contentsChange, [&](int position, int, int added) {
+        cache.Forget(document, position, added);
+    });
+    const QFont font = EditorFont("sans");
+    const auto rulerOfLine = [&](int line) {
+        const QTextBlock block = document.findBlockByNumber(line);
+        return cache.For(block, block.text(), font, 32);
+    };
+    const std::shared_ptr<const TLineRuler> first = rulerOfLine(1);
+    EXPECT_EQ(rulerOfLine(1), first);
+
+    // A change in another line keeps it, one in the line itself does not.
+    QTextCursor(&document).insertText(QStringLiteral("WWW"));
+    EXPECT_EQ(rulerOfLine(1), first);
+    QTextCursor inLine(document.findBlockByNumber(1));
+    inLine.setPosition(inLine.position() + 10);
+    inLine.insertText(QStringLiteral("W"));
+    const std::shared_ptr<const TLineRuler> second = rulerOfLine(1);
+    EXPECT_NE(second, first);
+    EXPECT_GT(second->End(), first->End());
+
+    // Another font or tab distance measures anew.
+    const QTextBlock block = document.findBlockByNumber(1);
+    EXPECT_NE(cache.For(block, block.text(), EditorFont("monospace"), 32), second);
+    EXPECT_NE(cache.For(block, block.text(), font, 40), second);
+
+    // Joining the line with the one above hands its text to another block.
+    QTextCursor join(document.findBlockByNumber(1));
+    join.deletePreviousChar();
+    EXPECT_NE(rulerOfLine(0), second);
+    EXPECT_GT(rulerOfLine(0)->End(), second->End());
+}
+
+} // namespace
