@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <random>
 
 // The colour editor on large documents: loading a text through the edit-control adapter, the
@@ -67,17 +68,20 @@ void OffsetQueries50MB(benchmark::State &state)
 }
 BENCHMARK(OffsetQueries50MB);
 
-// One typed character and the paint it causes, in an editor that shows a text of the given size
-// with the view on the caret in the middle of the text.
-void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state, bool breaks = true)
+// One typed character and the paint it causes, in an editor that shows `text` with the view on
+// the caret, which `caret` places.
+void TypeOneCharacterAt(QPlainTextEdit &widget,
+                        benchmark::State &state,
+                        const QString &text,
+                        const std::function<int(TPlainTextEditControl &)> &caret)
 {
     widget.resize(800, 600);
     widget.show();
     widget.activateWindow();
     widget.setFocus();
     auto *edit = new TPlainTextEditControl(&widget);
-    edit->SetText(HtmlText(state.range(0), breaks));
-    edit->SetSelStart(breaks ? edit->LineIndex(edit->LineCount() / 2) + 10 : edit->TextLength() / 2);
+    edit->SetText(text);
+    edit->SetSelStart(caret(*edit));
     edit->ScrollCaret();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -89,6 +93,18 @@ void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state, bool 
         QApplication::processEvents();
         state.ResumeTiming();
     }
+}
+
+// The same in a text of the given size, with the caret in the middle of the text.
+void TypeOneCharacterInto(QPlainTextEdit &widget, benchmark::State &state, bool breaks = true)
+{
+    TypeOneCharacterAt(widget,
+                       state,
+                       HtmlText(state.range(0), breaks),
+                       [breaks](TPlainTextEditControl &edit) {
+                           return breaks ? edit.LineIndex(edit.LineCount() / 2) + 10
+                                         : edit.TextLength() / 2;
+                       });
 }
 
 void TypeOneCharacter(benchmark::State &state)
@@ -117,6 +133,21 @@ BENCHMARK(TypeOneCharacterInOneLine)
     ->Arg(100 * 1000)
     ->Arg(1000 * 1000)
     ->Unit(benchmark::kMillisecond);
+
+// A key typed in a short line while a long line shows below it, as in a page with an inline
+// script or image of the given size: the long line must cost what its visible part costs.
+void TypeOneCharacterBesideALongLine(benchmark::State &state)
+{
+    TColorMemo memo;
+    ApplyHtmlWindowSettings(memo);
+    const QString shortLines = HtmlText(400);
+    const QString text = shortLines + HtmlText(state.range(0), false) + QStringLiteral("\r\n")
+                         + shortLines;
+    TypeOneCharacterAt(memo, state, text, [](TPlainTextEditControl &edit) {
+        return edit.LineIndex(1) + 10;
+    });
+}
+BENCHMARK(TypeOneCharacterBesideALongLine)->Arg(1000 * 1000)->Unit(benchmark::kMicrosecond);
 
 // The same in a plain edit: what the key and the paint cost without colours.
 void TypeOneCharacterPlain(benchmark::State &state)

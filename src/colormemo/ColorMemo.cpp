@@ -42,6 +42,13 @@ Qt::KeyboardModifiers HeldModifiers(const QInputEvent *event)
     return event->modifiers() & ~Qt::KeypadModifier;
 }
 
+// Keys that move the caret to another line, keeping its x.
+bool IsVerticalMove(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp
+           || key == Qt::Key_PageDown;
+}
+
 } // namespace
 
 bool IsNavigationKey(int key)
@@ -65,6 +72,10 @@ TColorMemo::TColorMemo(QWidget *parent)
     : QPlainTextEdit(parent)
     , GutterArea(new TColorMemoGutter(this))
 {
+    auto *lines = new QTextDocument(this);
+    LongLines = new TLongLineLayout(lines);
+    lines->setDocumentLayout(LongLines);
+    setDocument(lines);
     // The window's snapshot ring is the only history.
     setUndoRedoEnabled(false);
     viewport()->setMouseTracking(true);
@@ -74,13 +85,10 @@ TColorMemo::TColorMemo(QWidget *parent)
     ApplySelectionPalette();
     UpdateEditRect();
 
-    // First the rulers of changed long lines go, then the colours are asked for.
-    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
-        Rulers.Forget(*document(), position, added);
-    });
     connect(document(), &QTextDocument::contentsChange, this, &TColorMemo::NoteTextChange);
     connect(this, &QPlainTextEdit::selectionChanged, this, &TColorMemo::TrackSelection);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::TrackSelection);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::ShowLongLineCaret);
     connect(this, &QPlainTextEdit::updateRequest, this, &TColorMemo::UpdateGutter);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
         if (OnVScroll)
@@ -229,7 +237,30 @@ void TColorMemo::keyPressEvent(QKeyEvent *event)
         setTextCursor(cursor);
         RepaintColors(false);
     }
+    const bool vertical = IsVerticalMove(event->key());
+    if (vertical && LongLines->IsLongLine(textCursor().block())) {
+        // Qt finds no x for a caret in a line it has not laid out; the line above or below
+        // takes the column under the caret's x.
+        cursor = textCursor();
+        cursor.setVerticalMovementX(
+            qRound(PositionRect(cursor.position()).left() - contentOffset().x()));
+        setTextCursor(cursor);
+    }
     QPlainTextEdit::keyPressEvent(event);
+    ShowLongLineCaret();
+    ReleaseLongLine();
+    cursor = textCursor();
+    if (vertical && LongLines->IsLongLine(cursor.block()) && cursor.verticalMovementX() >= 0) {
+        // Arrived in a long line, which Qt enters at its start: the column under that x.
+        const QRectF row = blockBoundingGeometry(cursor.block()).translated(contentOffset());
+        const int x = cursor.verticalMovementX();
+        const QPoint target(x + qRound(contentOffset().x()), qRound(row.center().y()));
+        const bool keepAnchor = event->modifiers() & Qt::ShiftModifier;
+        cursor.setPosition(PositionAt(target),
+                           keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+        cursor.setVerticalMovementX(x);
+        setTextCursor(cursor);
+    }
 }
 
 void TColorMemo::keyReleaseEvent(QKeyEvent *event)
@@ -255,7 +286,9 @@ void TColorMemo::mousePressEvent(QMouseEvent *event)
         cursor.clearSelection();
         setTextCursor(cursor);
     }
+    const TLongLinePoint point = LongLinePointAt(event);
     QPlainTextEdit::mousePressEvent(event);
+    PlaceCaretInLongLine(point, event, false);
     if (HotSpotSettings.Active && OnHotSpotClick
         && viewport()->cursor().shape() == Qt::PointingHandCursor) {
         const QPoint pos = event->position().toPoint();
@@ -274,7 +307,29 @@ void TColorMemo::mouseMoveEvent(QMouseEvent *event)
             StartTextDrag();
         return;
     }
+    const TLongLinePoint point = LongLinePointAt(event);
     QPlainTextEdit::mouseMoveEvent(event);
+    PlaceCaretInLongLine(point, event, false);
+}
+
+void TColorMemo::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const TLongLinePoint point = LongLinePointAt(event);
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    PlaceCaretInLongLine(point, event, true);
+}
+
+QVariant TColorMemo::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // Qt places these at the start of a long line; an input method's window goes to the caret.
+    if ((query == Qt::ImCursorRectangle || query == Qt::ImAnchorRectangle)
+        && LongLines->IsLongLine(textCursor().block())) {
+        const QTextCursor cursor = textCursor();
+        const int position = query == Qt::ImCursorRectangle ? cursor.position() : cursor.anchor();
+        const QRectF rect = PositionRect(position).adjusted(0, 0, cursorWidth(), 0);
+        return rect.translated(viewport()->pos()).toAlignedRect();
+    }
+    return QPlainTextEdit::inputMethodQuery(query);
 }
 
 void TColorMemo::mouseReleaseEvent(QMouseEvent *event)
@@ -394,10 +449,59 @@ void TColorMemo::TrackSelection()
     if (length != LastSelLength)
         RepaintColors(false);
     const bool changed = start != LastSelStart || length != LastSelLength;
+    RepaintLongLines(cursor.selectionStart(), cursor.selectionEnd());
     LastSelStart = start;
     LastSelLength = length;
     if (changed && OnSelectionChange)
         OnSelectionChange(*this);
+}
+
+void TColorMemo::ShowLongLineCaret()
+{
+    // After the event at hand: Qt scrolls to where it believes the caret is, which is the start
+    // of a long line, as it finishes a key or a change of the caret.
+    if (!LongLines->IsLongLine(textCursor().block()) || LongLineCaretPending)
+        return;
+    LongLineCaretPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            LongLineCaretPending = false;
+            ScrollToLongLineCaret();
+        },
+        Qt::QueuedConnection);
+}
+
+void TColorMemo::ReleaseLongLine()
+{
+    const QTextBlock block = textCursor().block();
+    if (LongLines->IsLongLine(block))
+        TLongLineLayout::Release(block);
+}
+
+void TColorMemo::ScrollToLongLineCaret()
+{
+    const QTextCursor cursor = textCursor();
+    if (!LongLines->IsLongLine(cursor.block()))
+        return;
+    const QRectF caret = PositionRect(cursor.position());
+    // Rows above or below the view: as many lines as it takes.
+    const qreal lineHeight = LongLines->LineHeight();
+    QScrollBar *vertical = verticalScrollBar();
+    if (caret.top() < 0)
+        vertical->setValue(vertical->value() - int(std::ceil(-caret.top() / lineHeight)));
+    else if (caret.bottom() > viewport()->height())
+        vertical->setValue(vertical->value()
+                           + int(std::ceil((caret.bottom() - viewport()->height()) / lineHeight)));
+    // Sideways a quarter of the view beyond the caret, so that typing on does not scroll with
+    // every key; the scroll bar first learns the width of a line that just grew.
+    Q_EMIT LongLines->documentSizeChanged(LongLines->documentSize());
+    QScrollBar *horizontal = horizontalScrollBar();
+    const int width = viewport()->width();
+    if (caret.left() < 0)
+        horizontal->setValue(horizontal->value() + int(caret.left()) - width / 4);
+    else if (caret.left() + cursorWidth() > width)
+        horizontal->setValue(horizontal->value() + int(caret.left()) - width * 3 / 4);
 }
 
 QRect TColorMemo::RowsRect(qreal top, qreal height) const

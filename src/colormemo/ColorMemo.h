@@ -2,7 +2,7 @@
 
 #include "ColorMemoOptions.h"
 #include "ColourPass.h"
-#include "LineRuler.h"
+#include "LongLineLayout.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -86,6 +86,12 @@ public:
     virtual void RepaintColors(bool fromCaretLine);
     // The text of the hot spot under a point of the viewport, or empty.
     QString HotSpotAt(const QPoint &pos) const;
+    // The document position a click at a point of the viewport puts the caret at.
+    int PositionAt(const QPoint &pos) const;
+    // Where the caret stands at a document position, in viewport coordinates: its left edge,
+    // the top and the height of its line (the width is 0).
+    QRectF PositionRect(int position) const;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
     // Cut and copy to the clipboard (CR LF breaks); nothing without cmoAllowCutCopy.
     void CutToClipboard();
@@ -133,6 +139,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -151,8 +158,8 @@ private:
         // The columns [ShownFrom, ShownTo] an unwrapped line shows; all of a shorter one.
         int ShownFrom = 0;
         int ShownTo = 0;
-        // A long line's ruler and a layout of its shown columns alone, which its runs are
-        // painted from: the block's own layout would shape the whole line.
+        // A long line's ruler and a layout of its shown columns alone, which it is painted from;
+        // Qt's layout leaves such a line out.
         std::shared_ptr<const TLineRuler> Ruler;
         std::shared_ptr<QTextLayout> Shown;
     };
@@ -169,9 +176,6 @@ private:
         qreal Left = 0;
         qreal Right = 0;
     };
-    // Unwrapped lines longer than this are measured with a ruler and painted from a layout of
-    // their shown columns; Qt keeps the glyphs of a whole line once asked for a position in it.
-    static constexpr int LongLineLength = 4096;
     struct TPaintContext
     {
         QPalette Colours; // in the colour group the edit paints with now
@@ -200,8 +204,22 @@ private:
     std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
                                                     const QString &text) const;
     // Lays out the shown columns of a long line where the whole line would put them.
-    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line,
-                                                    const QTextLine &only) const;
+    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line) const;
+    // Paints the long lines that reach into the dirty rectangle: text and selection.
+    void PaintLongLines(QPainter &painter, const QRect &dirty);
+    // Paints the caret when it stands in a long line, and asks for the paint of its place
+    // when the dirty rectangle misses it (Qt asks for the wrong place there).
+    void PaintLongLineCaret(QPainter &painter, const QRect &dirty);
+    // Scrolls a caret in a long line into view, as Qt does for others, once the event at hand
+    // is done.
+    void ShowLongLineCaret();
+    void ScrollToLongLineCaret();
+    // Drops Qt's data of the long line the caret is in, after a key or click used it.
+    void ReleaseLongLine();
+    // Repaints the long lines on screen that the caret or selection [start, end] reaches into,
+    // or reached into before; Qt repaints the wrong places there.
+    void RepaintLongLines(int start, int end);
+    const TVisibleLine *VisibleLongLine(const QTextBlock &block) const;
     TDrawLine DrawLineAt(const TVisibleLine &line, int column) const;
     // Narrows a scan range to the part of a line taller than the view that shows in it.
     void ClipToView(TScanRange &range) const;
@@ -248,6 +266,17 @@ private:
     void MoveDropCaret(int position);
     void DrawDropCaret(QPainter &painter) const;
     QRectF CaretRectAt(int position, qreal height) const;
+    // A press, move or double click of the left button over a long line: the position under
+    // the mouse and the sideways scroll, taken before Qt handles the event. Qt puts the caret
+    // at the line's start, having no layout of it, and scrolls there.
+    struct TLongLinePoint
+    {
+        int Position = -1; // none
+        int ScrollX = 0;
+    };
+    TLongLinePoint LongLinePointAt(const QMouseEvent *event) const;
+    // After Qt handled the event: the caret (and the selection) as the point asks for.
+    void PlaceCaretInLongLine(const TLongLinePoint &point, QMouseEvent *event, bool selectWord);
     // The block at a height of the viewport; the first or last one on screen beyond them.
     QTextBlock BlockAtHeight(qreal y) const;
     TCharacterCell CharacterUnder(const QTextBlock &block,
@@ -285,8 +314,7 @@ private:
     std::vector<TLineRun> PreviousLineRuns;
     QList<TGutterLabel> GutterShown; // the line numbers as last painted
     QString ScanText;
-    // Rulers of the long lines on screen, measured when first needed.
-    mutable TLineRulerCache Rulers;
+    TLongLineLayout *LongLines = nullptr; // the document's layout
     bool PendingCaretPass = false;
     bool PendingFullPass = false;
 
@@ -295,6 +323,8 @@ private:
     int LastLength = 0;
     int LastSelStart = 0;
     int LastSelLength = 0;
+    bool CaretWasInLongLine = false;   // the caret or selection reached into a long line
+    bool LongLineCaretPending = false; // ScrollToLongLineCaret is asked for
 
     // Dragging: the selection at the press, where the press was, the drop caret.
     bool DragPending = false;

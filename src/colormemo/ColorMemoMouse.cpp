@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextLayout>
 
 namespace {
@@ -24,26 +25,33 @@ QString TColorMemo::HotSpotAt(const QPoint &pos) const
     if (!HotSpotSettings.Active)
         return {};
     const QTextBlock block = BlockAtHeight(pos.y());
-    const QTextLayout *layout = block.isValid() ? block.layout() : nullptr;
-    if (!layout || layout->lineCount() == 0)
+    if (!block.isValid())
         return {};
     const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
-    QTextLine displayLine = layout->lineAt(layout->lineCount() - 1);
-    for (int i = 0; i < layout->lineCount(); ++i) {
-        if (pos.y() < blockRect.top() + layout->lineAt(i).rect().bottom()) {
-            displayLine = layout->lineAt(i);
-            break;
+    const QTextLayout *layout = block.layout();
+    QTextLine displayLine;
+    if (!LongLines->IsLongLine(block)) {
+        if (layout->lineCount() == 0)
+            return {};
+        displayLine = layout->lineAt(layout->lineCount() - 1);
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            if (pos.y() < blockRect.top() + layout->lineAt(i).rect().bottom()) {
+                displayLine = layout->lineAt(i);
+                break;
+            }
         }
     }
     // The character under the point, and the point no further than half a "W" from it.
     const TCharacterCell cell = CharacterUnder(block, displayLine, pos.x() - blockRect.left());
-    if (cell.Column >= displayLine.textStart() + displayLine.textLength())
+    const int lineEnd = displayLine.isValid() ? displayLine.textStart() + displayLine.textLength()
+                                              : block.length() - 1;
+    if (cell.Column >= lineEnd)
         return {};
     const QFontMetricsF metrics(font());
     const qreal halfW = metrics.horizontalAdvance(u'W') / 2;
     const qreal x1 = blockRect.left() + cell.Left;
     const qreal x2 = blockRect.left() + cell.Right;
-    const qreal y = blockRect.top() + displayLine.y();
+    const qreal y = blockRect.top() + (displayLine.isValid() ? displayLine.y() : 0);
     if (y + metrics.height() < pos.y() || pos.x() < x1 - halfW || pos.x() > x2 + halfW)
         return {};
     const int offset = OffsetFromPosition(*document(), block.position() + cell.Column);
@@ -76,13 +84,77 @@ TColorMemo::TCharacterCell TColorMemo::CharacterUnder(const QTextBlock &block,
 {
     const QString text = block.text();
     if (const auto ruler = LongLineRuler(block, text)) {
-        const int column = ruler->ColumnUnder(text, x - displayLine.x());
-        return {column,
-                displayLine.x() + ruler->X(text, column),
-                displayLine.x() + ruler->X(text, column + 1)};
+        const qreal left = LongLines->TextLeft();
+        const int column = ruler->ColumnUnder(text, x - left);
+        return {column, left + ruler->X(text, column), left + ruler->X(text, column + 1)};
     }
     const int column = displayLine.xToCursor(x, QTextLine::CursorOnCharacter);
     return {column, displayLine.cursorToX(column), displayLine.cursorToX(column + 1)};
+}
+
+int TColorMemo::PositionAt(const QPoint &pos) const
+{
+    const QTextBlock block = BlockAtHeight(pos.y());
+    const QString text = block.isValid() ? block.text() : QString();
+    if (const auto ruler = LongLineRuler(block, text)) {
+        const qreal x = pos.x() - contentOffset().x() - LongLines->TextLeft();
+        return block.position() + ruler->NearestColumn(text, x);
+    }
+    return cursorForPosition(pos).position();
+}
+
+QRectF TColorMemo::PositionRect(int position) const
+{
+    const QTextBlock block = document()->findBlock(position);
+    if (!block.isValid())
+        return {};
+    const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
+    const int column = position - block.position();
+    const QString text = block.text();
+    if (const auto ruler = LongLineRuler(block, text)) {
+        const qreal x = LongLines->TextLeft() + ruler->X(text, column);
+        return QRectF(blockRect.left() + x, blockRect.top(), 0, LongLines->LineHeight());
+    }
+    const QTextLine displayLine = block.layout()->lineForTextPosition(column);
+    if (!displayLine.isValid())
+        return {};
+    return QRectF(blockRect.left() + displayLine.cursorToX(column),
+                  blockRect.top() + displayLine.y(),
+                  0,
+                  displayLine.height());
+}
+
+TColorMemo::TLongLinePoint TColorMemo::LongLinePointAt(const QMouseEvent *event) const
+{
+    const QPoint pos = event->position().toPoint();
+    const bool left = event->type() == QEvent::MouseMove ? event->buttons() & Qt::LeftButton
+                                                         : event->button() == Qt::LeftButton;
+    if (!left || DragPending || !LongLines->IsLongLine(BlockAtHeight(pos.y())))
+        return {};
+    return {PositionAt(pos), horizontalScrollBar()->value()};
+}
+
+void TColorMemo::PlaceCaretInLongLine(const TLongLinePoint &point,
+                                      QMouseEvent *event,
+                                      bool selectWord)
+{
+    if (point.Position < 0 || DragPending)
+        return;
+    horizontalScrollBar()->setValue(point.ScrollX);
+    QTextCursor cursor = textCursor();
+    if (selectWord) {
+        cursor.setPosition(point.Position);
+        cursor.select(QTextCursor::WordUnderCursor);
+    } else {
+        // A press without Shift set the anchor where Qt put the caret; it goes with it.
+        const bool keepAnchor = event->type() == QEvent::MouseMove
+                                || (event->modifiers() & Qt::ShiftModifier);
+        cursor.setPosition(point.Position,
+                           keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    }
+    if (cursor != textCursor())
+        setTextCursor(cursor);
+    ReleaseLongLine();
 }
 
 void TColorMemo::UpdateHotSpot(const QPoint &pos)
@@ -117,7 +189,7 @@ bool TColorMemo::BeginDragCandidate(QMouseEvent *event)
     if (!cursor.hasSelection())
         return false;
     const QPoint pos = event->position().toPoint();
-    const int position = cursorForPosition(pos).position();
+    const int position = PositionAt(pos);
     if (position < cursor.selectionStart() || position > cursor.selectionEnd())
         return false;
     DragSelStart = OffsetFromPosition(*document(), cursor.selectionStart());
@@ -156,7 +228,7 @@ bool TColorMemo::AcceptDrag(QDragMoveEvent *event)
         const bool copy = event->modifiers() & Qt::ControlModifier;
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
-        MoveDropCaret(cursorForPosition(event->position().toPoint()).position());
+        MoveDropCaret(PositionAt(event->position().toPoint()));
         return true;
     }
     if (event->mimeData()->hasUrls()) {
@@ -268,29 +340,19 @@ QRectF TColorMemo::CaretRectAt(int position, qreal height) const
 {
     if (position < 0)
         return {};
-    const QTextBlock block = document()->findBlock(position);
-    const QTextLayout *layout = block.layout();
-    if (!layout || layout->lineCount() == 0)
-        return {};
-    const int column = position - block.position();
-    const QTextLine displayLine = layout->lineForTextPosition(column);
-    if (!displayLine.isValid())
-        return {};
-    const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
-    const QString text = block.text();
-    const auto ruler = LongLineRuler(block, text);
-    const qreal x = ruler ? displayLine.x() + ruler->X(text, column)
-                          : displayLine.cursorToX(column);
-    return QRectF(blockRect.left() + x, blockRect.top() + displayLine.y(), 2, height);
+    const QRectF rect = PositionRect(position);
+    return rect.isNull() ? QRectF() : QRectF(rect.topLeft(), QSizeF(2, height));
 }
 
 void TColorMemo::PlaceCaretAt(const QPoint &pos)
 {
-    setTextCursor(cursorForPosition(pos));
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(PositionAt(pos));
+    setTextCursor(cursor);
     RepaintColors(false);
 }
 
 int TColorMemo::OffsetAt(const QPointF &pos) const
 {
-    return OffsetFromPosition(*document(), cursorForPosition(pos.toPoint()).position());
+    return OffsetFromPosition(*document(), PositionAt(pos.toPoint()));
 }

@@ -148,26 +148,27 @@ void TColorMemo::NoteShownColumns(TVisibleLine &line)
 {
     line.ShownFrom = 0;
     line.ShownTo = int(line.Text.size());
-    const QTextLayout *layout = line.Block.layout();
-    if (layout->lineCount() != 1)
-        return;
-    // An unwrapped line wider than the view shows only the columns under it.
-    const QTextLine only = layout->lineAt(0);
     const qreal left = -contentOffset().x();
     const qreal right = left + viewport()->width();
     line.Ruler = LongLineRuler(line.Block, line.Text);
     if (line.Ruler) {
         const QStringView text = line.Text;
-        line.ShownFrom = std::max(0, line.Ruler->ColumnUnder(text, left - only.x()) - 1);
-        line.ShownTo = std::min(line.ShownTo, line.Ruler->ColumnUnder(text, right - only.x()) + 2);
+        const qreal textLeft = LongLines->TextLeft();
+        line.ShownFrom = std::max(0, line.Ruler->ColumnUnder(text, left - textLeft) - 1);
+        line.ShownTo = std::min(line.ShownTo, line.Ruler->ColumnUnder(text, right - textLeft) + 2);
         // Never half a surrogate pair at either edge.
         if (line.ShownFrom > 0 && text[line.ShownFrom].isLowSurrogate())
             --line.ShownFrom;
         if (line.ShownTo < text.size() && text[line.ShownTo].isLowSurrogate())
             ++line.ShownTo;
-        line.Shown = LayOutShownColumns(line, only);
+        line.Shown = LayOutShownColumns(line);
         return;
     }
+    const QTextLayout *layout = line.Block.layout();
+    if (layout->lineCount() != 1)
+        return;
+    // An unwrapped line wider than the view shows only the columns under it.
+    const QTextLine only = layout->lineAt(0);
     if (left <= 0 && only.naturalTextWidth() <= right)
         return;
     line.ShownFrom = std::max(0, only.xToCursor(left) - 1);
@@ -177,13 +178,10 @@ void TColorMemo::NoteShownColumns(TVisibleLine &line)
 std::shared_ptr<const TLineRuler> TColorMemo::LongLineRuler(const QTextBlock &block,
                                                             const QString &text) const
 {
-    if (text.size() <= LongLineLength || block.layout()->lineCount() != 1)
-        return nullptr;
-    return Rulers.For(block, text, font(), tabStopDistance());
+    return LongLines->IsLongLine(block) ? LongLines->Ruler(block, text) : nullptr;
 }
 
-std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &line,
-                                                            const QTextLine &only) const
+std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &line) const
 {
     const QStringView text = line.Text;
     const qreal start = line.Ruler->X(text, line.ShownFrom);
@@ -204,10 +202,85 @@ std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &
     layout->setTextOption(option);
     layout->beginLayout();
     QTextLine displayLine = layout->createLine();
+    displayLine.setLeadingIncluded(true);
     displayLine.setLineWidth(end - start);
-    displayLine.setPosition(QPointF(only.x() + start, only.y()));
+    displayLine.setPosition(QPointF(LongLines->TextLeft() + start, 0));
     layout->endLayout();
     return layout;
+}
+
+const TColorMemo::TVisibleLine *TColorMemo::VisibleLongLine(const QTextBlock &block) const
+{
+    for (const TVisibleLine &line : VisibleLines) {
+        if (line.Block == block)
+            return line.Shown ? &line : nullptr;
+    }
+    return nullptr;
+}
+
+void TColorMemo::PaintLongLines(QPainter &painter, const QRect &dirty)
+{
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    painter.setPen(context.palette.text().color());
+    const qreal height = LongLines->LineHeight();
+    for (const TVisibleLine &line : VisibleLines) {
+        if (!line.Shown || line.Top > dirty.bottom() || line.Top + height < dirty.top())
+            continue;
+        // The selections (the user's and any others) over the shown columns.
+        QList<QTextLayout::FormatRange> selections;
+        const int start = line.Block.position() + line.ShownFrom;
+        const int end = line.Block.position() + line.ShownTo;
+        for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+            const int from = std::max(selection.cursor.selectionStart(), start);
+            const int to = std::min(selection.cursor.selectionEnd(), end);
+            if (to > from)
+                selections.append({from - start, to - from, selection.format});
+        }
+        line.Shown->draw(&painter, QPointF(contentOffset().x(), line.Top), selections, dirty);
+    }
+}
+
+void TColorMemo::PaintLongLineCaret(QPainter &painter, const QRect &dirty)
+{
+    const QTextCursor cursor = textCursor();
+    const TVisibleLine *line = VisibleLongLine(cursor.block());
+    if (!line)
+        return;
+    const int column = cursor.positionInBlock();
+    if (column < line->ShownFrom || column > line->ShownTo)
+        return;
+    const QTextLine shown = line->Shown->lineAt(0);
+    const qreal x = contentOffset().x() + shown.cursorToX(column - line->ShownFrom);
+    const QFontMetricsF metrics(font());
+    const qreal width = overwriteMode() ? metrics.horizontalAdvance(u'x') : cursorWidth();
+    const QRectF caret(x, line->Top, width, LongLines->LineHeight());
+    if (!dirty.contains(caret.toAlignedRect())) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, caret] { viewport()->update(caret.toAlignedRect()); },
+            Qt::QueuedConnection);
+    }
+    // Hidden while blinking off, and without the focus.
+    if (getPaintContext().cursorPosition == cursor.position())
+        painter.fillRect(caret, palette().text());
+}
+
+void TColorMemo::RepaintLongLines(int start, int end)
+{
+    const qreal height = LongLines->LineHeight();
+    bool reaches = false;
+    for (const TVisibleLine &line : VisibleLines) {
+        const int position = line.Block.position();
+        reaches = reaches
+                  || (line.Shown && start <= position + line.Text.size() && end >= position);
+    }
+    if (reaches || CaretWasInLongLine) {
+        for (const TVisibleLine &line : VisibleLines) {
+            if (line.Shown)
+                viewport()->update(RowsRect(line.Top, height));
+        }
+    }
+    CaretWasInLongLine = reaches;
 }
 
 int TColorMemo::VisibleLineOf(int offset) const
@@ -228,7 +301,6 @@ int TColorMemo::VisibleLineOf(int offset) const
 
 void TColorMemo::RunColourPass(bool fromCaretLine)
 {
-    CollectVisibleLines();
     if (VisibleLines.empty())
         return;
     int firstLine = VisibleLines.front().Block.blockNumber();
@@ -628,6 +700,8 @@ void TColorMemo::paintEvent(QPaintEvent *event)
     PendingCaretPass = false;
     PendingFullPass = false;
     QPainter painter(viewport());
+    CollectVisibleLines();
+    PaintLongLines(painter, event->rect());
     if (CanColour()) {
         RunColourPass(fromCaretLine);
         LineRuns.swap(PreviousLineRuns);
@@ -636,5 +710,6 @@ void TColorMemo::paintEvent(QPaintEvent *event)
             RepaintLinesWithNewRuns(textCursor().blockNumber());
         DrawRuns(painter, event->rect());
     }
+    PaintLongLineCaret(painter, event->rect());
     DrawDropCaret(painter);
 }

@@ -94,28 +94,31 @@ std::shared_ptr<const TLineRuler> TLineRulerCache::For(const QTextBlock &block,
                                                        const QFont &font,
                                                        qreal tabDistance)
 {
-    const int fragment = block.fragmentIndex();
-    for (const TEntry &entry : Entries) {
-        if (entry.Fragment == fragment && entry.TabDistance == tabDistance && entry.Font == font)
-            return entry.Ruler;
+    if (tabDistance != TabDistance || font != Font || Rulers.size() >= MaxKept) {
+        Rulers.clear();
+        Font = font;
+        TabDistance = tabDistance;
     }
-    if (Entries.size() >= MaxKept)
-        Entries.erase(Entries.begin());
-    auto ruler = std::make_shared<const TLineRuler>(text, font, tabDistance);
-    Entries.push_back({fragment, font, tabDistance, ruler});
+    std::shared_ptr<const TLineRuler> &ruler = Rulers[block.fragmentIndex()];
+    if (!ruler)
+        ruler = std::make_shared<const TLineRuler>(text, font, tabDistance);
     return ruler;
 }
 
 void TLineRulerCache::Forget(const QTextDocument &document, int position, int added)
 {
-    if (Entries.empty())
+    if (Rulers.empty())
         return;
-    const QTextBlock last = document.findBlock(
-        std::min(position + added, document.characterCount() - 1));
+    const int end = std::min(position + added, document.characterCount() - 1);
+    const QTextBlock last = document.findBlock(end);
     for (QTextBlock block = document.findBlock(position); block.isValid(); block = block.next()) {
-        const int fragment = block.fragmentIndex();
-        std::erase_if(Entries, [&](const TEntry &entry) { return entry.Fragment == fragment; });
+        Rulers.erase(block.fragmentIndex());
         if (block == last)
             break;
     }
+}
+
+bool TLineRulerCache::Has(const QTextBlock &block, const QFont &font, qreal tabDistance) const
+{
+    return tabDistance == TabDistance && font == Font && Rulers.contains(block.fragmentIndex());
 }

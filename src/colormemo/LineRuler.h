@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 // Horizontal positions in one long unwrapped line, measured a piece at a time. Qt's text
@@ -49,26 +50,24 @@ class QTextDocument;
 class TLineRulerCache
 {
 public:
-    // The ruler of a block whose text is `text`; measured now unless one for the same font and
-    // tab distance is kept.
+    // The ruler of a block whose text is `text`; measured now unless one is kept. Another font
+    // or tab distance than before measures every line anew.
     std::shared_ptr<const TLineRuler> For(const QTextBlock &block,
                                           QStringView text,
                                           const QFont &font,
                                           qreal tabDistance);
     // Forgets the rulers of the blocks from `position` to `position + added`, where the
-    // document just changed (connected to QTextDocument::contentsChange).
+    // document just changed.
     void Forget(const QTextDocument &document, int position, int added);
+    // Whether a ruler of the block for this font and tab distance is kept.
+    bool Has(const QTextBlock &block, const QFont &font, qreal tabDistance) const;
 
 private:
-    // Lines kept at most; the view shows a few long lines at a time.
-    static constexpr size_t MaxKept = 16;
+    // Lines kept at most before all are measured anew.
+    static constexpr size_t MaxKept = 4096;
 
-    struct TEntry
-    {
-        int Fragment = -1; // the block's fragment index, which stays while the block lives
-        QFont Font;
-        qreal TabDistance = 0;
-        std::shared_ptr<const TLineRuler> Ruler;
-    };
-    std::vector<TEntry> Entries;
+    QFont Font;
+    qreal TabDistance = 0;
+    // By the blocks' fragment indexes, which stay while a block lives.
+    std::unordered_map<int, std::shared_ptr<const TLineRuler>> Rulers;
 };

@@ -1,7 +1,4 @@
-#include "ColorMemo.h"
-
-#include "ColorMemoPresets.h"
-#include "PlainTextEditControl.h"
+#include "ColorMemoFixture.h"
 #include "TextDrop.h"
 
 #include <QApplication>
@@ -14,103 +11,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// A shown HTML-window editor in a fixed font, with the focus.
-class ColorMemoTest : public ::testing::Test
-{
-protected:
-    ColorMemoTest()
-    {
-        ApplyHtmlWindowSettings(Memo);
-        QFont font(QStringLiteral("monospace"));
-        font.setPixelSize(16);
-        Memo.setFont(font);
-        Memo.resize(480, 320);
-        Memo.show();
-        Memo.activateWindow();
-        Memo.setFocus();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&Memo));
-    }
-
-    void SetText(const QString &text)
-    {
-        Edit.SetText(text);
-        Settle();
-    }
-
-    // Lets pending paints run.
-    void Settle()
-    {
-        QApplication::processEvents();
-        Memo.viewport()->repaint();
-    }
-
-    QImage Shot() { return Memo.viewport()->grab().toImage(); }
-
-    // The cell of the character at a document position, in viewport pixels.
-    QRect Cell(int position)
-    {
-        QTextCursor cursor(Memo.document());
-        cursor.setPosition(position);
-        const QRect left = Memo.cursorRect(cursor);
-        cursor.setPosition(position + 1);
-        const QRect right = Memo.cursorRect(cursor);
-        return QRect(left.left() + 1, left.top(), right.left() - left.left() - 1, left.height());
-    }
-
-    TColorMemo Memo;
-    TPlainTextEditControl &Edit = *new TPlainTextEditControl(&Memo);
-};
-
-template<typename Predicate>
-int CountPixels(const QImage &image, const QRect &rect, Predicate predicate)
-{
-    int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            count += predicate(QColor(image.pixel(x, y))) ? 1 : 0;
-    }
-    return count;
-}
-
-bool SameColor(const QColor &a, const QColor &b)
-{
-    // Palette colours keep 16 bits per channel, painted pixels 8.
-    return std::abs(a.red() - b.red()) <= 1 && std::abs(a.green() - b.green()) <= 1
-           && std::abs(a.blue() - b.blue()) <= 1;
-}
-
-bool IsBlue(const QColor &c)
-{
-    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
-}
-
-bool IsFuchsia(const QColor &c)
-{
-    return c.red() > 200 && c.blue() > 200 && c.green() < 60;
-}
-
-bool IsWhite(const QColor &c)
-{
-    return c.red() > 240 && c.green() > 240 && c.blue() > 240;
-}
-
-bool IsDark(const QColor &c)
-{
-    return c.red() < 60 && c.green() < 60 && c.blue() < 60;
-}
-
-QString Lines(int count)
-{
-    QStringList lines;
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("<p>Zeile %1</p>").arg(i);
-    return lines.join(QStringLiteral("\r\n"));
-}
-
-} // namespace
 
 TEST_F(ColorMemoTest, PaintsTagsBlueAndAttributesFuchsiaOverPlainText)
 {
@@ -218,7 +118,7 @@ TEST_F(ColorMemoTest, AVeryLongLineIsScannedAndColouredOnlyWhereItShows)
         // Left in the view, on the only line or in the middle of the wrapped one.
         const QPoint inView(Memo.viewport()->width() / 4,
                             wrapped ? Memo.viewport()->height() / 2 : Cell(0).center().y());
-        const int tag = int(text.indexOf(u'<', Memo.cursorForPosition(inView).position()));
+        const int tag = int(text.indexOf(u'<', Memo.PositionAt(inView)));
         EXPECT_GT(CountPixels(Shot(), Cell(tag + 1), IsBlue), 0);
     }
 }
@@ -249,7 +149,7 @@ TEST_F(ColorMemoTest, AVeryLongLineAmongShortOnesIsScannedOnlyWhereItShows)
     EXPECT_GT(scanned(), 0);
     EXPECT_LT(scanned(), 5000);
     const QPoint inView(Memo.viewport()->width() / 4, Cell(lineStart(2)).center().y());
-    const int tag = int(longLine.indexOf(u'<', Memo.cursorForPosition(inView).positionInBlock()));
+    const int tag = int(longLine.indexOf(u'<', Memo.PositionAt(inView) - lineStart(2)));
     EXPECT_GT(CountPixels(Shot(), Cell(lineStart(2) + tag + 1), IsBlue), 0);
 }
 

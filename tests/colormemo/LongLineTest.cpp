@@ -1,0 +1,148 @@
+// Long unwrapped lines, which the colour editor lays out, paints and navigates itself.
+
+#include "ColorMemoFixture.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+
+namespace {
+
+// Three short lines, a long one and a short one; the long line is line 3.
+class LongLineTest : public ColorMemoTest
+{
+protected:
+    LongLineTest()
+    {
+        SetText(QStringLiteral("<p>%1</p>\r\n").arg(QString(60, u'a')).repeated(3) + LongText
+                + QStringLiteral("\r\n<p>Ende</p>"));
+    }
+
+    int LineStart(int line) { return Memo.document()->findBlockByNumber(line).position(); }
+    void PutCaret(int position)
+    {
+        QTextCursor cursor = Memo.textCursor();
+        cursor.setPosition(position);
+        Memo.setTextCursor(cursor);
+        Settle();
+    }
+    // The column of the long line a third of the view from its left edge.
+    int ColumnInView()
+    {
+        const int y = qRound(Memo.PositionRect(LineStart(3)).center().y());
+        return Memo.PositionAt(QPoint(Memo.viewport()->width() / 3, y)) - LineStart(3);
+    }
+    int QtLineCount(int line)
+    {
+        return Memo.document()->findBlockByNumber(line).layout()->lineCount();
+    }
+    // The viewport point on the left edge of a position's character, half way down its line.
+    QPoint PointAt(int position)
+    {
+        const QRectF rect = Memo.PositionRect(position);
+        return QPoint(qRound(rect.left()) + 1, qRound(rect.center().y()));
+    }
+    void ScrollToMiddle()
+    {
+        QScrollBar *bar = Memo.horizontalScrollBar();
+        bar->setValue(bar->maximum() / 2);
+        Settle();
+    }
+
+    const QString LongText = QStringLiteral("<BODY BGCOLOR=x> Text ").repeated(2000);
+};
+
+TEST_F(LongLineTest, IsNeverLaidOutByQtWhileUnwrapped)
+{
+    EXPECT_EQ(QtLineCount(3), 0);
+    EXPECT_EQ(QtLineCount(2), 1);
+    EXPECT_EQ(Memo.PositionRect(LineStart(3)).height(), Memo.PositionRect(LineStart(2)).height());
+    // Nor after typing in it, which Qt answers by laying out the changed line.
+    PutCaret(LineStart(3) + 100);
+    QTest::keyClicks(&Memo, QStringLiteral("xy"));
+    QTest::keyClick(&Memo, Qt::Key_Backspace);
+    Settle();
+    EXPECT_EQ(QtLineCount(3), 0);
+    EXPECT_EQ(Memo.document()->findBlockByNumber(3).text().mid(100, 2),
+              QStringLiteral("x") + LongText[100]);
+    // Wrapped it is Qt's again, and back unwrapped its lines go.
+    Memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Settle();
+    EXPECT_GT(QtLineCount(3), 1);
+    Memo.setLineWrapMode(QPlainTextEdit::NoWrap);
+    Settle();
+    EXPECT_EQ(QtLineCount(3), 0);
+}
+
+TEST_F(LongLineTest, AClickPutsTheCaretUnderTheMouse)
+{
+    ScrollToMiddle();
+    const int column = ColumnInView();
+    const int position = LineStart(3) + column;
+    QTest::mouseClick(Memo.viewport(), Qt::LeftButton, {}, PointAt(position));
+    EXPECT_EQ(Memo.textCursor().position(), position);
+    // Shift extends the selection from there.
+    QTest::mouseClick(Memo.viewport(), Qt::LeftButton, Qt::ShiftModifier, PointAt(position + 7));
+    EXPECT_EQ(Memo.textCursor().anchor(), position);
+    EXPECT_EQ(Memo.textCursor().position(), position + 7);
+    // A double click selects the word under the mouse.
+    const int word = int(LongText.indexOf(QStringLiteral("Text"), column));
+    QTest::mouseDClick(Memo.viewport(), Qt::LeftButton, {}, PointAt(LineStart(3) + word + 1));
+    EXPECT_EQ(Memo.textCursor().selectedText(), QStringLiteral("Text"));
+}
+
+TEST_F(LongLineTest, UpAndDownKeepTheCaretsColumnThroughIt)
+{
+    // The font has one width for every character: the same x is the same column.
+    PutCaret(LineStart(2) + 30);
+    QTest::keyClick(&Memo, Qt::Key_Down);
+    EXPECT_EQ(Memo.textCursor().position(), LineStart(3) + 30);
+    QTest::keyClick(&Memo, Qt::Key_Down);
+    EXPECT_EQ(Memo.textCursor().position(), LineStart(4) + std::min(30, 11));
+    QTest::keyClick(&Memo, Qt::Key_Up);
+    QTest::keyClick(&Memo, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(Memo.textCursor().anchor(), LineStart(3) + 30);
+    EXPECT_EQ(Memo.textCursor().position(), LineStart(2) + 30);
+}
+
+TEST_F(LongLineTest, TheCaretIsScrolledIntoViewAndShown)
+{
+    PutCaret(LineStart(3));
+    QTest::keyClick(&Memo, Qt::Key_End);
+    Settle();
+    const QRectF caret = Memo.PositionRect(Memo.textCursor().position());
+    EXPECT_EQ(Memo.textCursor().position(), LineStart(3) + LongText.size());
+    EXPECT_GE(caret.left(), 0);
+    EXPECT_LE(caret.left(), Memo.viewport()->width());
+    // An input method puts its window at the caret, not at the line's start.
+    const QRect imeRect = Memo.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_NEAR(imeRect.left(), caret.left() + Memo.viewport()->x(), 1);
+
+    QTest::keyClick(&Memo, Qt::Key_Home);
+    Settle();
+    EXPECT_EQ(Memo.horizontalScrollBar()->value(), 0);
+}
+
+TEST_F(LongLineTest, ShowsItsTextColoursAndSelection)
+{
+    ScrollToMiddle();
+    const int column = ColumnInView();
+    const int tag = int(LongText.indexOf(QStringLiteral("<BODY"), column));
+    const int text = int(LongText.indexOf(QStringLiteral("Text"), column));
+    QImage shot = Shot();
+    EXPECT_GT(CountPixels(shot, Cell(LineStart(3) + tag + 1), IsBlue), 0);
+    EXPECT_GT(CountPixels(shot, Cell(LineStart(3) + text + 1), IsDark), 0);
+
+    QTextCursor cursor = Memo.textCursor();
+    cursor.setPosition(LineStart(3) + text);
+    cursor.setPosition(LineStart(3) + text + 4, QTextCursor::KeepAnchor);
+    Memo.setTextCursor(cursor);
+    Settle();
+    shot = Shot();
+    const QColor highlight = Memo.palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_GT(CountPixels(shot,
+                          Cell(LineStart(3) + text + 1),
+                          [&](const QColor &c) { return SameColor(c, highlight); }),
+              0);
+}
+
+} // namespace
