@@ -14,6 +14,13 @@ TLineRuler::TLineRuler(QStringView text, const QFont &font, qreal tabDistance)
     , TabDistance(tabDistance > 0 ? tabDistance : 1)
     , Length(int(text.size()))
 {
+    const bool simple = !font.kerning() && (font.styleStrategy() & QFont::PreferNoShaping);
+    if (simple) {
+        const QFontMetricsF metrics(font);
+        Latin1Advances.resize(0x100);
+        for (char16_t c = 0x20; c < 0x100; ++c)
+            Latin1Advances[c] = metrics.horizontalAdvance(QChar(c));
+    }
     const int pieces = (Length + PieceLength - 1) / PieceLength;
     PieceStarts.reserve(size_t(pieces) + 1);
     for (int piece = 0; piece < pieces; ++piece) {
@@ -69,19 +76,34 @@ int TLineRuler::NearestColumn(QStringView text, qreal x) const
 
 qreal TLineRuler::Advance(QStringView text, int from, int to, qreal x) const
 {
-    const QFontMetricsF metrics(Font);
     while (from < to) {
         const QStringView rest = text.sliced(from, to - from);
         const qsizetype tab = rest.indexOf(u'\t');
         const qsizetype length = tab < 0 ? rest.size() : tab;
         if (length > 0)
-            x += metrics.horizontalAdvance(rest.first(length).toString());
+            x += Width(rest.first(length));
         if (tab < 0)
             break;
         x = NextTabStop(x);
         from += int(length) + 1;
     }
     return x;
+}
+
+qreal TLineRuler::Width(QStringView text) const
+{
+    // Typing in a line of a megabyte measures it anew: Latin-1 text is summed up, not shaped.
+    if (!Latin1Advances.empty()) {
+        qreal width = 0;
+        for (const QChar c : text) {
+            const char16_t code = c.unicode();
+            if (code < 0x20 || code >= 0x100 || (code >= 0x7F && code < 0xA0))
+                return QFontMetricsF(Font).horizontalAdvance(text.toString());
+            width += Latin1Advances[code];
+        }
+        return width;
+    }
+    return QFontMetricsF(Font).horizontalAdvance(text.toString());
 }
 
 qreal TLineRuler::NextTabStop(qreal x) const

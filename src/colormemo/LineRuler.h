@@ -34,10 +34,16 @@ public:
 private:
     // The x behind text [from, to) when it starts at x.
     qreal Advance(QStringView text, int from, int to, qreal x) const;
+    // The width of text without tabs.
+    qreal Width(QStringView text) const;
     qreal NextTabStop(qreal x) const;
 
     QFont Font;
     qreal TabDistance = 0;
+    // The advances of the printable Latin-1 characters (from the blank on, less the controls
+    // 0x7F to 0x9F) when the font neither shapes nor kerns: then a text of them is as wide as
+    // their advances together. Empty otherwise.
+    std::vector<qreal> Latin1Advances;
     // PieceStarts[i] is the x of column i * PieceLength; the last entry is the end of the text.
     std::vector<qreal> PieceStarts{0};
     int Length = 0;
