@@ -472,6 +472,12 @@ void TColorMemo::ShowLongLineCaret()
         Qt::QueuedConnection);
 }
 
+void TColorMemo::ShowCaret()
+{
+    ensureCursorVisible();
+    ScrollToLongLineCaret();
+}
+
 void TColorMemo::ReleaseLongLine()
 {
     const QTextBlock block = textCursor().block();

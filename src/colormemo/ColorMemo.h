@@ -92,6 +92,9 @@ public:
     // the top and the height of its line (the width is 0).
     QRectF PositionRect(int position) const;
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // Scrolls the caret into view, also in a long line (where Qt's ensureCursorVisible would
+    // scroll to the line's start).
+    void ShowCaret();
 
     // Cut and copy to the clipboard (CR LF breaks); nothing without cmoAllowCutCopy.
     void CutToClipboard();

@@ -1,5 +1,6 @@
 #include "PlainTextEditControl.h"
 
+#include "ColorMemo.h"
 #include "EditCommandRouter.h"
 #include "TextPositions.h"
 
@@ -320,7 +321,10 @@ void TPlainTextEditControl::SetWordWrap(bool wrap)
 
 void TPlainTextEditControl::ScrollCaret()
 {
-    Widget->ensureCursorVisible();
+    if (auto *memo = qobject_cast<TColorMemo *>(Widget))
+        memo->ShowCaret();
+    else
+        Widget->ensureCursorVisible();
 }
 
 void TPlainTextEditControl::ReplaceRange(int from, int to, const QString &text)

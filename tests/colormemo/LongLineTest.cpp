@@ -117,6 +117,11 @@ TEST_F(LongLineTest, TheCaretIsScrolledIntoViewAndShown)
     const QRect imeRect = Memo.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_NEAR(imeRect.left(), caret.left() + Memo.viewport()->x(), 1);
 
+    // Scrolled away, the window's "show the caret" brings it back.
+    Memo.horizontalScrollBar()->setValue(0);
+    Edit.ScrollCaret();
+    EXPECT_EQ(Memo.PositionRect(Memo.textCursor().position()).left(), caret.left());
+
     QTest::keyClick(&Memo, Qt::Key_Home);
     Settle();
     EXPECT_EQ(Memo.horizontalScrollBar()->value(), 0);
@@ -143,6 +148,19 @@ TEST_F(LongLineTest, ShowsItsTextColoursAndSelection)
                           Cell(LineStart(3) + text + 1),
                           [&](const QColor &c) { return SameColor(c, highlight); }),
               0);
+}
+
+TEST_F(LongLineTest, FindsHotSpotsInIt)
+{
+    THotSpot hotSpot = Memo.HotSpot();
+    hotSpot.Active = true;
+    Memo.SetHotSpot(hotSpot);
+    const QString line = QString(9000, u'a') + QStringLiteral("\x1Elink\x1F y");
+    SetText(QStringLiteral("kurz\r\n") + line);
+    const int link = LineStart(1) + 9001;
+    PutCaret(link);
+    EXPECT_EQ(Memo.HotSpotAt(Cell(link + 1).center()), QStringLiteral("link"));
+    EXPECT_EQ(Memo.HotSpotAt(Cell(link - 3).center()), QString());
 }
 
 } // namespace
