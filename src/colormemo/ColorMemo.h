@@ -203,6 +203,8 @@ private:
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
     void NoteShownColumns(TVisibleLine &line);
+    // The block's text: that of the last collection while the line is long and unchanged.
+    QString LastTextOf(const QTextBlock &block, const std::vector<TVisibleLine> &previous) const;
     // The ruler of a block that is a long unwrapped line, else null.
     std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
                                                     const QString &text) const;

@@ -123,7 +123,10 @@ private:
 
 void TColorMemo::CollectVisibleLines()
 {
-    VisibleLines.clear();
+    // The text of a long line is taken over from the last collection while its ruler shows it
+    // unchanged: a paint (a blinking caret) copying a megabyte costs more than the paint.
+    std::vector<TVisibleLine> previous;
+    previous.swap(VisibleLines);
     QTextBlock block = firstVisibleBlock();
     if (!block.isValid())
         return;
@@ -135,13 +138,26 @@ void TColorMemo::CollectVisibleLines()
         line.Block = block;
         line.Offset = offset;
         line.Top = top;
-        line.Text = block.text();
+        line.Text = LastTextOf(block, previous);
         NoteShownColumns(line);
         top += blockBoundingRect(block).height();
         // The block's length counts its separator once; the text counts CR LF.
         offset += block.length() + 1;
         block = block.next();
     }
+}
+
+QString TColorMemo::LastTextOf(const QTextBlock &block,
+                               const std::vector<TVisibleLine> &previous) const
+{
+    const std::shared_ptr<const TLineRuler> kept = LongLines->KeptRuler(block);
+    if (kept) {
+        for (const TVisibleLine &line : previous) {
+            if (line.Block == block && line.Ruler == kept)
+                return line.Text;
+        }
+    }
+    return block.text();
 }
 
 void TColorMemo::NoteShownColumns(TVisibleLine &line)

@@ -140,7 +140,12 @@ void TLineRulerCache::Forget(const QTextDocument &document, int position, int ad
     }
 }
 
-bool TLineRulerCache::Has(const QTextBlock &block, const QFont &font, qreal tabDistance) const
+std::shared_ptr<const TLineRuler> TLineRulerCache::Kept(const QTextBlock &block,
+                                                        const QFont &font,
+                                                        qreal tabDistance) const
 {
-    return tabDistance == TabDistance && font == Font && Rulers.contains(block.fragmentIndex());
+    if (tabDistance != TabDistance || font != Font)
+        return nullptr;
+    const auto kept = Rulers.find(block.fragmentIndex());
+    return kept == Rulers.end() ? nullptr : kept->second;
 }

@@ -65,8 +65,11 @@ public:
     // Forgets the rulers of the blocks from `position` to `position + added`, where the
     // document just changed.
     void Forget(const QTextDocument &document, int position, int added);
-    // Whether a ruler of the block for this font and tab distance is kept.
-    bool Has(const QTextBlock &block, const QFont &font, qreal tabDistance) const;
+    // The ruler kept for the block, measured for this font and tab distance, or null. The same
+    // ruler as before means the same text as before: a change of the line drops it.
+    std::shared_ptr<const TLineRuler> Kept(const QTextBlock &block,
+                                           const QFont &font,
+                                           qreal tabDistance) const;
 
 private:
     // Lines kept at most before all are measured anew.

@@ -41,6 +41,12 @@ std::shared_ptr<const TLineRuler> TLongLineLayout::Ruler(const QTextBlock &block
     return ruler;
 }
 
+std::shared_ptr<const TLineRuler> TLongLineLayout::KeptRuler(const QTextBlock &block) const
+{
+    const QTextDocument &doc = *document();
+    return Rulers.Kept(block, doc.defaultFont(), doc.defaultTextOption().tabStopDistance());
+}
+
 qreal TLongLineLayout::LineHeight() const
 {
     const QFont font = document()->defaultFont();
@@ -74,8 +80,7 @@ QRectF TLongLineLayout::blockBoundingRect(const QTextBlock &block) const
         // Laid out before it grew long or while lines were wrapped: its glyphs go.
         laidOut.clearLayout();
     }
-    const QTextDocument &doc = *document();
-    if (!Rulers.Has(block, doc.defaultFont(), doc.defaultTextOption().tabStopDistance()))
+    if (!KeptRuler(block))
         Ruler(block, block.text()); // for the document's width
     const qreal bottomMargin = block.next().isValid() ? 0 : document()->documentMargin();
     return QRectF(0, 0, 0, LineHeight() + bottomMargin);

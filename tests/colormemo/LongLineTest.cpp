@@ -150,6 +150,23 @@ TEST_F(LongLineTest, ShowsItsTextColoursAndSelection)
               0);
 }
 
+TEST_F(LongLineTest, ShowsWhatIsTypedInIt)
+{
+    // A blank in view becomes a "W": its cell gets ink, in this paint and the next.
+    ScrollToMiddle();
+    const int blank = LineStart(3) + int(LongText.indexOf(u' ', ColumnInView()));
+    EXPECT_EQ(CountPixels(Shot(), Cell(blank), IsDark), 0);
+    QTextCursor cursor = Memo.textCursor();
+    cursor.setPosition(blank);
+    cursor.setPosition(blank + 1, QTextCursor::KeepAnchor);
+    Memo.setTextCursor(cursor);
+    QTest::keyClick(&Memo, Qt::Key_W, Qt::ShiftModifier);
+    Settle();
+    EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
+    Settle();
+    EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
+}
+
 TEST_F(LongLineTest, FindsHotSpotsInIt)
 {
     THotSpot hotSpot = Memo.HotSpot();
