@@ -90,6 +90,10 @@ TColorMemo::TColorMemo(QWidget *parent)
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::TrackSelection);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &TColorMemo::ShowLongLineCaret);
     connect(this, &QPlainTextEdit::updateRequest, this, &TColorMemo::UpdateGutter);
+    connect(verticalScrollBar(),
+            &QAbstractSlider::rangeChanged,
+            this,
+            &TColorMemo::CountLongLinesInScrollRange);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, [this] {
         if (OnVScroll)
             OnVScroll(*this);
@@ -470,6 +474,46 @@ void TColorMemo::ShowLongLineCaret()
             ScrollToLongLineCaret();
         },
         Qt::QueuedConnection);
+}
+
+void TColorMemo::CountLongLinesInScrollRange()
+{
+    // Qt lets the view scroll until the last screenful of display lines shows, counting each
+    // block's laid-out lines; a long line has none, and the view would scroll one line past the
+    // end for each in that screenful. The same count with a long line as its one line.
+    if (centerOnScroll())
+        return;
+    const QTextDocument &doc = *document();
+    const qreal visible = viewport()->height() - doc.documentMargin() - 1;
+    qreal y = 0;
+    int fromBottom = 0;
+    bool longLines = false;
+    for (QTextBlock block = doc.lastBlock(); block.isValid(); block = block.previous()) {
+        if (!block.isVisible())
+            continue;
+        y += int(blockBoundingRect(block).height());
+        const bool isLong = LongLines->IsLongLine(block);
+        longLines = longLines || isLong;
+        const QTextLayout &layout = *block.layout();
+        const int lines = isLong ? 1 : layout.lineCount();
+        if (y <= visible) {
+            fromBottom += lines;
+            continue;
+        }
+        // Cut at the top: only the lines that show whole count.
+        for (int line = 0; line < lines; ++line) {
+            const qreal top = isLong ? 0 : layout.lineAt(line).naturalTextRect().top();
+            if (top >= y - visible)
+                fromBottom += 1;
+        }
+        break;
+    }
+    QScrollBar *bar = verticalScrollBar();
+    const int maximum = std::max(0, doc.lineCount() - fromBottom);
+    if (longLines && bar->maximum() != maximum) {
+        bar->setRange(0, maximum);
+        bar->setPageStep(fromBottom);
+    }
 }
 
 void TColorMemo::ShowCaret()

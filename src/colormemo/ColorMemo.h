@@ -219,6 +219,8 @@ private:
     // is done.
     void ShowLongLineCaret();
     void ScrollToLongLineCaret();
+    // Sets the vertical scroll range again where long lines end the text.
+    void CountLongLinesInScrollRange();
     // Drops Qt's data of the long line the caret is in, after a key or click used it.
     void ReleaseLongLine();
     // Repaints the long lines on screen that the caret or selection [start, end] reaches into,

@@ -167,6 +167,21 @@ TEST_F(LongLineTest, ShowsWhatIsTypedInIt)
     EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
 }
 
+TEST_F(LongLineTest, TheViewScrollsNoFurtherThanTheLastLine)
+{
+    // Long lines among the last ones; scrolled to the end, the last line is at the bottom.
+    QString text = QStringLiteral("<p>kurz</p>\r\n").repeated(40);
+    for (int i = 0; i < 3; ++i)
+        text += LongText + QStringLiteral("\r\nkurz\r\n");
+    SetText(text);
+    QScrollBar *bar = Memo.verticalScrollBar();
+    bar->setValue(bar->maximum());
+    Settle();
+    const QRectF last = Memo.PositionRect(Memo.document()->lastBlock().position());
+    EXPECT_LE(last.bottom(), Memo.viewport()->height());
+    EXPECT_GT(last.bottom() + last.height(), Memo.viewport()->height());
+}
+
 TEST_F(LongLineTest, FindsHotSpotsInIt)
 {
     THotSpot hotSpot = Memo.HotSpot();
