@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <random>
+
 namespace {
 
 // Three short lines, a long one and a short one; the long line is line 3.
@@ -180,6 +182,48 @@ TEST_F(LongLineTest, TheViewScrollsNoFurtherThanTheLastLine)
     const QRectF last = Memo.PositionRect(Memo.document()->lastBlock().position());
     EXPECT_LE(last.bottom(), Memo.viewport()->height());
     EXPECT_GT(last.bottom() + last.height(), Memo.viewport()->height());
+}
+
+TEST_F(LongLineTest, SurvivesRandomKeysClicksAndWrapping)
+{
+    // Qt's editor meets blocks without display lines here; whatever the user does with keys,
+    // the mouse and the wrap switch must keep the caret valid and long lines unlaid-out.
+    const int keys[] = {Qt::Key_Up,
+                        Qt::Key_Down,
+                        Qt::Key_Left,
+                        Qt::Key_Right,
+                        Qt::Key_Home,
+                        Qt::Key_End,
+                        Qt::Key_PageUp,
+                        Qt::Key_PageDown,
+                        Qt::Key_A,
+                        Qt::Key_Backspace,
+                        Qt::Key_Delete,
+                        Qt::Key_Return};
+    std::mt19937 random(7);
+    for (int step = 0; step < 300; ++step) {
+        SCOPED_TRACE(step);
+        const int choice = int(random() % 16);
+        if (choice < 12) {
+            const Qt::KeyboardModifiers shift = random() % 3 == 0 ? Qt::ShiftModifier
+                                                                  : Qt::NoModifier;
+            QTest::keyClick(&Memo, Qt::Key(keys[choice]), shift);
+        } else if (choice < 15) {
+            const QPoint point(int(random() % uint(Memo.viewport()->width())),
+                               int(random() % uint(Memo.viewport()->height())));
+            QTest::mouseClick(Memo.viewport(), Qt::LeftButton, {}, point);
+        } else {
+            const bool wrapped = Memo.lineWrapMode() == QPlainTextEdit::NoWrap;
+            Memo.setLineWrapMode(wrapped ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+        }
+        Settle();
+        const QTextCursor cursor = Memo.textCursor();
+        ASSERT_GE(cursor.position(), 0);
+        ASSERT_LT(cursor.position(), Memo.document()->characterCount());
+        if (Memo.lineWrapMode() == QPlainTextEdit::NoWrap && cursor.block().length() > 5000) {
+            EXPECT_EQ(cursor.block().layout()->lineCount(), 0);
+        }
+    }
 }
 
 TEST_F(LongLineTest, FindsHotSpotsInIt)
