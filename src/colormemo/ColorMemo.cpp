@@ -242,29 +242,13 @@ void TColorMemo::keyPressEvent(QKeyEvent *event)
         RepaintColors(false);
     }
     const bool vertical = IsVerticalMove(event->key());
-    if (vertical && LongLines->IsLongLine(textCursor().block())) {
-        // Qt finds no x for a caret in a line it has not laid out; the line above or below
-        // takes the column under the caret's x.
-        cursor = textCursor();
-        cursor.setVerticalMovementX(
-            qRound(PositionRect(cursor.position()).left() - contentOffset().x()));
-        setTextCursor(cursor);
-    }
+    if (vertical)
+        KeepLongLineCaretX();
     QPlainTextEdit::keyPressEvent(event);
     ShowLongLineCaret();
     ReleaseLongLine();
-    cursor = textCursor();
-    if (vertical && LongLines->IsLongLine(cursor.block()) && cursor.verticalMovementX() >= 0) {
-        // Arrived in a long line, which Qt enters at its start: the column under that x.
-        const QRectF row = blockBoundingGeometry(cursor.block()).translated(contentOffset());
-        const int x = cursor.verticalMovementX();
-        const QPoint target(x + qRound(contentOffset().x()), qRound(row.center().y()));
-        const bool keepAnchor = event->modifiers() & Qt::ShiftModifier;
-        cursor.setPosition(PositionAt(target),
-                           keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
-        cursor.setVerticalMovementX(x);
-        setTextCursor(cursor);
-    }
+    if (vertical)
+        EnterLongLineAtX(event->modifiers() & Qt::ShiftModifier);
 }
 
 void TColorMemo::keyReleaseEvent(QKeyEvent *event)
@@ -321,19 +305,6 @@ void TColorMemo::mouseDoubleClickEvent(QMouseEvent *event)
     const TLongLinePoint point = LongLinePointAt(event);
     QPlainTextEdit::mouseDoubleClickEvent(event);
     PlaceCaretInLongLine(point, event, true);
-}
-
-QVariant TColorMemo::inputMethodQuery(Qt::InputMethodQuery query) const
-{
-    // Qt places these at the start of a long line; an input method's window goes to the caret.
-    if ((query == Qt::ImCursorRectangle || query == Qt::ImAnchorRectangle)
-        && LongLines->IsLongLine(textCursor().block())) {
-        const QTextCursor cursor = textCursor();
-        const int position = query == Qt::ImCursorRectangle ? cursor.position() : cursor.anchor();
-        const QRectF rect = PositionRect(position).adjusted(0, 0, cursorWidth(), 0);
-        return rect.translated(viewport()->pos()).toAlignedRect();
-    }
-    return QPlainTextEdit::inputMethodQuery(query);
 }
 
 void TColorMemo::mouseReleaseEvent(QMouseEvent *event)
@@ -458,100 +429,6 @@ void TColorMemo::TrackSelection()
     LastSelLength = length;
     if (changed && OnSelectionChange)
         OnSelectionChange(*this);
-}
-
-void TColorMemo::ShowLongLineCaret()
-{
-    // After the event at hand: Qt scrolls to where it believes the caret is, which is the start
-    // of a long line, as it finishes a key or a change of the caret.
-    if (!LongLines->IsLongLine(textCursor().block()) || LongLineCaretPending)
-        return;
-    LongLineCaretPending = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            LongLineCaretPending = false;
-            ScrollToLongLineCaret();
-        },
-        Qt::QueuedConnection);
-}
-
-void TColorMemo::CountLongLinesInScrollRange()
-{
-    // Qt lets the view scroll until the last screenful of display lines shows, counting each
-    // block's laid-out lines; a long line has none, and the view would scroll one line past the
-    // end for each in that screenful. The same count with a long line as its one line.
-    if (centerOnScroll())
-        return;
-    const QTextDocument &doc = *document();
-    const qreal visible = viewport()->height() - doc.documentMargin() - 1;
-    qreal y = 0;
-    int fromBottom = 0;
-    bool longLines = false;
-    for (QTextBlock block = doc.lastBlock(); block.isValid(); block = block.previous()) {
-        if (!block.isVisible())
-            continue;
-        y += int(blockBoundingRect(block).height());
-        const bool isLong = LongLines->IsLongLine(block);
-        longLines = longLines || isLong;
-        const QTextLayout &layout = *block.layout();
-        const int lines = isLong ? 1 : layout.lineCount();
-        if (y <= visible) {
-            fromBottom += lines;
-            continue;
-        }
-        // Cut at the top: only the lines that show whole count.
-        for (int line = 0; line < lines; ++line) {
-            const qreal top = isLong ? 0 : layout.lineAt(line).naturalTextRect().top();
-            if (top >= y - visible)
-                fromBottom += 1;
-        }
-        break;
-    }
-    QScrollBar *bar = verticalScrollBar();
-    const int maximum = std::max(0, doc.lineCount() - fromBottom);
-    if (longLines && bar->maximum() != maximum) {
-        bar->setRange(0, maximum);
-        bar->setPageStep(fromBottom);
-    }
-}
-
-void TColorMemo::ShowCaret()
-{
-    ensureCursorVisible();
-    ScrollToLongLineCaret();
-}
-
-void TColorMemo::ReleaseLongLine()
-{
-    const QTextBlock block = textCursor().block();
-    if (LongLines->IsLongLine(block))
-        TLongLineLayout::Release(block);
-}
-
-void TColorMemo::ScrollToLongLineCaret()
-{
-    const QTextCursor cursor = textCursor();
-    if (!LongLines->IsLongLine(cursor.block()))
-        return;
-    const QRectF caret = PositionRect(cursor.position());
-    // Rows above or below the view: as many lines as it takes.
-    const qreal lineHeight = LongLines->LineHeight();
-    QScrollBar *vertical = verticalScrollBar();
-    if (caret.top() < 0)
-        vertical->setValue(vertical->value() - int(std::ceil(-caret.top() / lineHeight)));
-    else if (caret.bottom() > viewport()->height())
-        vertical->setValue(vertical->value()
-                           + int(std::ceil((caret.bottom() - viewport()->height()) / lineHeight)));
-    // Sideways a quarter of the view beyond the caret, so that typing on does not scroll with
-    // every key; the scroll bar first learns the width of a line that just grew.
-    Q_EMIT LongLines->documentSizeChanged(LongLines->documentSize());
-    QScrollBar *horizontal = horizontalScrollBar();
-    const int width = viewport()->width();
-    if (caret.left() < 0)
-        horizontal->setValue(horizontal->value() + int(caret.left()) - width / 4);
-    else if (caret.left() + cursorWidth() > width)
-        horizontal->setValue(horizontal->value() + int(caret.left()) - width * 3 / 4);
 }
 
 QRect TColorMemo::RowsRect(qreal top, qreal height) const

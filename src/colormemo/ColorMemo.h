@@ -205,28 +205,6 @@ private:
     void NoteShownColumns(TVisibleLine &line);
     // The block's text: that of the last collection while the line is long and unchanged.
     QString LastTextOf(const QTextBlock &block, const std::vector<TVisibleLine> &previous) const;
-    // The ruler of a block that is a long unwrapped line, else null.
-    std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
-                                                    const QString &text) const;
-    // Lays out the shown columns of a long line where the whole line would put them.
-    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line) const;
-    // Paints the long lines that reach into the dirty rectangle: text and selection.
-    void PaintLongLines(QPainter &painter, const QRect &dirty);
-    // Paints the caret when it stands in a long line, and asks for the paint of its place
-    // when the dirty rectangle misses it (Qt asks for the wrong place there).
-    void PaintLongLineCaret(QPainter &painter, const QRect &dirty);
-    // Scrolls a caret in a long line into view, as Qt does for others, once the event at hand
-    // is done.
-    void ShowLongLineCaret();
-    void ScrollToLongLineCaret();
-    // Sets the vertical scroll range again where long lines end the text.
-    void CountLongLinesInScrollRange();
-    // Drops Qt's data of the long line the caret is in, after a key or click used it.
-    void ReleaseLongLine();
-    // Repaints the long lines on screen that the caret or selection [start, end] reaches into,
-    // or reached into before; Qt repaints the wrong places there.
-    void RepaintLongLines(int start, int end);
-    const TVisibleLine *VisibleLongLine(const QTextBlock &block) const;
     TDrawLine DrawLineAt(const TVisibleLine &line, int column) const;
     // Narrows a scan range to the part of a line taller than the view that shows in it.
     void ClipToView(TScanRange &range) const;
@@ -273,6 +251,41 @@ private:
     void MoveDropCaret(int position);
     void DrawDropCaret(QPainter &painter) const;
     QRectF CaretRectAt(int position, qreal height) const;
+    // The block at a height of the viewport; the first or last one on screen beyond them.
+    QTextBlock BlockAtHeight(qreal y) const;
+    TCharacterCell CharacterUnder(const QTextBlock &block,
+                                  const QTextLine &displayLine,
+                                  qreal x) const;
+    void PlaceCaretAt(const QPoint &pos);
+    int OffsetAt(const QPointF &pos) const;
+
+    // Long unwrapped lines (ColorMemoLongLines.cpp).
+    // The ruler of a block that is a long unwrapped line, else null.
+    std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
+                                                    const QString &text) const;
+    // Lays out the shown columns of a long line where the whole line would put them.
+    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line) const;
+    // Paints the long lines that reach into the dirty rectangle: text and selection.
+    void PaintLongLines(QPainter &painter, const QRect &dirty);
+    // Paints the caret when it stands in a long line, and asks for the paint of its place
+    // when the dirty rectangle misses it (Qt asks for the wrong place there).
+    void PaintLongLineCaret(QPainter &painter, const QRect &dirty);
+    // Scrolls a caret in a long line into view, as Qt does for others, once the event at hand
+    // is done.
+    void ShowLongLineCaret();
+    void ScrollToLongLineCaret();
+    // Sets the vertical scroll range again where long lines end the text.
+    void CountLongLinesInScrollRange();
+    // Drops Qt's data of the long line the caret is in, after a key or click used it.
+    void ReleaseLongLine();
+    // Around a key that moves the caret up or down: the x of a caret in a long line for Qt to
+    // go on from, and the column under the x in a long line Qt moved the caret into.
+    void KeepLongLineCaretX();
+    void EnterLongLineAtX(bool keepAnchor);
+    // Repaints the long lines on screen that the caret or selection [start, end] reaches into,
+    // or reached into before; Qt repaints the wrong places there.
+    void RepaintLongLines(int start, int end);
+    const TVisibleLine *VisibleLongLine(const QTextBlock &block) const;
     // A press, move or double click of the left button over a long line: the position under
     // the mouse and the sideways scroll, taken before Qt handles the event. Qt puts the caret
     // at the line's start, having no layout of it, and scrolls there.
@@ -284,13 +297,6 @@ private:
     TLongLinePoint LongLinePointAt(const QMouseEvent *event) const;
     // After Qt handled the event: the caret (and the selection) as the point asks for.
     void PlaceCaretInLongLine(const TLongLinePoint &point, QMouseEvent *event, bool selectWord);
-    // The block at a height of the viewport; the first or last one on screen beyond them.
-    QTextBlock BlockAtHeight(qreal y) const;
-    TCharacterCell CharacterUnder(const QTextBlock &block,
-                                  const QTextLine &displayLine,
-                                  qreal x) const;
-    void PlaceCaretAt(const QPoint &pos);
-    int OffsetAt(const QPointF &pos) const;
 
     TDrawRules Rules;
     THotSpot HotSpotSettings;
