@@ -143,6 +143,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -165,6 +166,8 @@ private:
         // Qt's layout leaves such a line out.
         std::shared_ptr<const TLineRuler> Ruler;
         std::shared_ptr<QTextLayout> Shown;
+        // Where an input method's unfinished text stands in Shown (which shows it), or -1.
+        int ComposedAt = -1;
     };
     // A display line runs are painted from, and the column of the line's text where it starts.
     struct TDrawLine
@@ -263,8 +266,9 @@ private:
     // The ruler of a block that is a long unwrapped line, else null.
     std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
                                                     const QString &text) const;
-    // Lays out the shown columns of a long line where the whole line would put them.
-    std::shared_ptr<QTextLayout> LayOutShownColumns(const TVisibleLine &line) const;
+    // Lays out the shown columns of a long line (Shown) where the whole line would put them,
+    // with an input method's unfinished text among them.
+    void LayOutShownColumns(TVisibleLine &line) const;
     // Paints the long lines that reach into the dirty rectangle: text and selection.
     void PaintLongLines(QPainter &painter, const QRect &dirty);
     // Paints the caret when it stands in a long line, and asks for the paint of its place

@@ -4,6 +4,8 @@
 
 #include "ColorMemo.h"
 
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -51,13 +53,29 @@ std::shared_ptr<const TLineRuler> TColorMemo::LongLineRuler(const QTextBlock &bl
     return LongLines->IsLongLine(block) ? LongLines->Ruler(block, text) : nullptr;
 }
 
-std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &line) const
+void TColorMemo::LayOutShownColumns(TVisibleLine &line) const
 {
     const QStringView text = line.Text;
     const qreal start = line.Ruler->X(text, line.ShownFrom);
-    const qreal end = line.Ruler->X(text, line.ShownTo);
-    const QStringView shown = text.sliced(line.ShownFrom, line.ShownTo - line.ShownFrom);
-    auto layout = std::make_shared<QTextLayout>(shown.toString(), font());
+    qreal end = line.Ruler->X(text, line.ShownTo);
+    QString shown = text.sliced(line.ShownFrom, line.ShownTo - line.ShownFrom).toString();
+    // An input method's unfinished text, shown as Qt would show it in the line.
+    const QTextLayout &lineLayout = *line.Block.layout();
+    const QString composed = lineLayout.preeditAreaText();
+    const int composedAt = lineLayout.preeditAreaPosition() - line.ShownFrom;
+    QList<QTextLayout::FormatRange> formats;
+    line.ComposedAt = -1;
+    if (!composed.isEmpty() && composedAt >= 0 && composedAt <= shown.size()) {
+        line.ComposedAt = composedAt;
+        shown.insert(composedAt, composed);
+        end += QFontMetricsF(font()).horizontalAdvance(composed);
+        for (QTextLayout::FormatRange range : lineLayout.formats()) {
+            range.start -= line.ShownFrom;
+            formats.append(range);
+        }
+    }
+    auto layout = std::make_shared<QTextLayout>(shown, font());
+    layout->setFormats(formats);
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(QTextOption::NoWrap);
     if (shown.contains(u'\t')) {
@@ -76,7 +94,7 @@ std::shared_ptr<QTextLayout> TColorMemo::LayOutShownColumns(const TVisibleLine &
     displayLine.setLineWidth(end - start);
     displayLine.setPosition(QPointF(LongLines->TextLeft() + start, 0));
     layout->endLayout();
-    return layout;
+    line.Shown = std::move(layout);
 }
 
 const TColorMemo::TVisibleLine *TColorMemo::VisibleLongLine(const QTextBlock &block) const
@@ -305,6 +323,13 @@ void TColorMemo::ReleaseLongLine()
     const QTextBlock block = textCursor().block();
     if (LongLines->IsLongLine(block))
         TLongLineLayout::Release(block);
+}
+
+void TColorMemo::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Qt scrolls to where it believes the caret is, the start of a long line.
+    QPlainTextEdit::inputMethodEvent(event);
+    ShowLongLineCaret();
 }
 
 QVariant TColorMemo::inputMethodQuery(Qt::InputMethodQuery query) const

@@ -177,7 +177,7 @@ void TColorMemo::NoteShownColumns(TVisibleLine &line)
             --line.ShownFrom;
         if (line.ShownTo < text.size() && text[line.ShownTo].isLowSurrogate())
             ++line.ShownTo;
-        line.Shown = LayOutShownColumns(line);
+        LayOutShownColumns(line);
         return;
     }
     const QTextLayout *layout = line.Block.layout();
@@ -417,6 +417,10 @@ void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
             // Only where this paint reaches (a blinking caret repaints a few pixels).
             const TVisibleLine &line = VisibleLines[size_t(index)];
             if (run.End < line.Offset + line.ShownFrom || run.Start > line.Offset + line.ShownTo)
+                continue;
+            // Behind an input method's unfinished text the columns have moved; its runs come
+            // back with the finished text.
+            if (line.ComposedAt >= 0 && run.End >= line.Offset + line.ShownFrom + line.ComposedAt)
                 continue;
             const size_t next = size_t(index) + 1;
             const qreal bottom = next < VisibleLines.size() ? VisibleLines[next].Top

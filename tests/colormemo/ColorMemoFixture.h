@@ -56,8 +56,10 @@ protected:
 };
 
 template<typename Predicate>
-inline int CountPixels(const QImage &image, const QRect &rect, Predicate predicate)
+inline int CountPixels(const QImage &image, const QRect &area, Predicate predicate)
 {
+    // A rectangle outside the image (a cell scrolled out of view) has no pixels.
+    const QRect rect = area & image.rect();
     int count = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         for (int x = rect.left(); x <= rect.right(); ++x)

@@ -2,6 +2,7 @@
 
 #include "ColorMemoFixture.h"
 
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -166,6 +167,26 @@ TEST_F(LongLineTest, ShowsWhatIsTypedInIt)
     Settle();
     EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
     Settle();
+    EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
+}
+
+TEST_F(LongLineTest, ShowsAnInputMethodsUnfinishedText)
+{
+    ScrollToMiddle();
+    const int blank = LineStart(3) + int(LongText.indexOf(u' ', ColumnInView()));
+    PutCaret(blank);
+    QInputMethodEvent composing(QStringLiteral("WW"), {});
+    QApplication::sendEvent(&Memo, &composing);
+    Settle();
+    EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
+    EXPECT_EQ(Memo.document()->findBlockByNumber(3).text(), LongText);
+
+    QInputMethodEvent finished;
+    finished.setCommitString(QStringLiteral("WW"));
+    QApplication::sendEvent(&Memo, &finished);
+    Settle();
+    EXPECT_EQ(Memo.document()->findBlockByNumber(3).text().mid(blank - LineStart(3), 3),
+              QStringLiteral("WW "));
     EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
 }
 
