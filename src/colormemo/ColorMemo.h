@@ -301,6 +301,8 @@ private:
     TLongLinePoint LongLinePointAt(const QMouseEvent *event) const;
     // After Qt handled the event: the caret (and the selection) as the point asks for.
     void PlaceCaretInLongLine(const TLongLinePoint &point, QMouseEvent *event, bool selectWord);
+    // Drops another program's text where it was let go over a long line; false elsewhere.
+    bool DropTextIntoLongLine(QDropEvent *event);
 
     TDrawRules Rules;
     THotSpot HotSpotSettings;

@@ -4,8 +4,10 @@
 
 #include "ColorMemo.h"
 
+#include <QDropEvent>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -316,6 +318,21 @@ void TColorMemo::PlaceCaretInLongLine(const TLongLinePoint &point,
     if (cursor != textCursor())
         setTextCursor(cursor);
     ReleaseLongLine();
+}
+
+bool TColorMemo::DropTextIntoLongLine(QDropEvent *event)
+{
+    // Qt would drop another program's text at the line's start.
+    const QPoint pos = event->position().toPoint();
+    if (isReadOnly() || !event->mimeData()->hasText()
+        || !LongLines->IsLongLine(BlockAtHeight(pos.y())))
+        return false;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(PositionAt(pos));
+    cursor.insertText(event->mimeData()->text());
+    setTextCursor(cursor);
+    event->acceptProposedAction();
+    return true;
 }
 
 void TColorMemo::ReleaseLongLine()

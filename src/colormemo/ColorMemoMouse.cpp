@@ -221,6 +221,8 @@ void TColorMemo::dropEvent(QDropEvent *event)
         event->acceptProposedAction();
         return;
     }
+    if (DropTextIntoLongLine(event))
+        return;
     QPlainTextEdit::dropEvent(event);
 }
 

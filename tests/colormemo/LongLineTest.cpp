@@ -3,6 +3,7 @@
 #include "ColorMemoFixture.h"
 
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -188,6 +189,21 @@ TEST_F(LongLineTest, ShowsAnInputMethodsUnfinishedText)
     EXPECT_EQ(Memo.document()->findBlockByNumber(3).text().mid(blank - LineStart(3), 3),
               QStringLiteral("WW "));
     EXPECT_GT(CountPixels(Shot(), Cell(blank), IsDark), 0);
+}
+
+TEST_F(LongLineTest, TakesTextDroppedFromAnotherProgramWhereItIsLetGo)
+{
+    ScrollToMiddle();
+    const int blank = LineStart(3) + int(LongText.indexOf(u' ', ColumnInView()));
+    QMimeData text;
+    text.setText(QStringLiteral("WW"));
+    // A drop goes to the widget that took the drag's entry.
+    QDragEnterEvent enter(PointAt(blank), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Memo.viewport(), &enter);
+    QDropEvent drop(PointAt(blank), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Memo.viewport(), &drop);
+    EXPECT_EQ(Memo.document()->findBlockByNumber(3).text().mid(blank - LineStart(3), 3),
+              QStringLiteral("WW "));
 }
 
 TEST_F(LongLineTest, TheViewScrollsNoFurtherThanTheLastLine)
