@@ -412,7 +412,9 @@ void TColorMemo::NoteTextChange(int position)
 
 bool TColorMemo::IsBelowView(int position) const
 {
-    const QTextBlock bottom = cursorForPosition(QPoint(0, viewport()->height())).block();
+    // By the lines' heights: a hit test in the middle of a change reads display lines laid out
+    // for the text before it.
+    const QTextBlock bottom = BlockAtHeight(viewport()->height());
     return position >= bottom.position() + bottom.length();
 }
 

@@ -263,6 +263,8 @@ private:
     int OffsetAt(const QPointF &pos) const;
 
     // Long unwrapped lines (ColorMemoLongLines.cpp).
+    // The position in a long line nearest to an x in layout coordinates.
+    int PositionInLongLine(const QTextBlock &block, qreal x) const;
     // The ruler of a block that is a long unwrapped line, else null.
     std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
                                                     const QString &text) const;

@@ -20,12 +20,16 @@
 int TColorMemo::PositionAt(const QPoint &pos) const
 {
     const QTextBlock block = BlockAtHeight(pos.y());
-    const QString text = block.isValid() ? block.text() : QString();
-    if (const auto ruler = LongLineRuler(block, text)) {
-        const qreal x = pos.x() - contentOffset().x() - LongLines->TextLeft();
-        return block.position() + ruler->NearestColumn(text, x);
-    }
+    if (block.isValid() && LongLines->IsLongLine(block))
+        return PositionInLongLine(block, pos.x() - contentOffset().x());
     return cursorForPosition(pos).position();
+}
+
+int TColorMemo::PositionInLongLine(const QTextBlock &block, qreal x) const
+{
+    const QString text = block.text();
+    const int column = LongLineRuler(block, text)->NearestColumn(text, x - LongLines->TextLeft());
+    return block.position() + column;
 }
 
 QRectF TColorMemo::PositionRect(int position) const
@@ -279,9 +283,7 @@ void TColorMemo::EnterLongLineAtX(bool keepAnchor)
     const int x = cursor.verticalMovementX();
     if (!LongLines->IsLongLine(cursor.block()) || x < 0)
         return;
-    const QRectF row = blockBoundingGeometry(cursor.block()).translated(contentOffset());
-    const QPoint target(x + qRound(contentOffset().x()), qRound(row.center().y()));
-    cursor.setPosition(PositionAt(target),
+    cursor.setPosition(PositionInLongLine(cursor.block(), x),
                        keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     cursor.setVerticalMovementX(x);
     setTextCursor(cursor);
@@ -309,9 +311,12 @@ void TColorMemo::PlaceCaretInLongLine(const TLongLinePoint &point,
         cursor.setPosition(point.Position);
         cursor.select(QTextCursor::WordUnderCursor);
     } else {
-        // A press without Shift set the anchor where Qt put the caret; it goes with it.
         const bool keepAnchor = event->type() == QEvent::MouseMove
                                 || (event->modifiers() & Qt::ShiftModifier);
+        // A third click selected the line: that stays.
+        if (!keepAnchor && cursor.hasSelection())
+            return;
+        // A press without Shift set the anchor where Qt put the caret; it goes with it.
         cursor.setPosition(point.Position,
                            keepAnchor ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
     }
