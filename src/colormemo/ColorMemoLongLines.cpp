@@ -198,18 +198,19 @@ void TColorMemo::ScrollToLongLineCaret()
     const QTextCursor cursor = textCursor();
     if (!LongLines->IsLongLine(cursor.block()))
         return;
-    const QRectF caret = PositionRect(cursor.position());
-    // Rows above or below the view: as many lines as it takes.
-    const qreal lineHeight = LongLines->LineHeight();
+    // Up or down by line numbers (the scroll bar counts lines): the geometry Qt gives a block
+    // far from the view is only a guess beyond its edge. Unwrapped, every line is one row.
     QScrollBar *vertical = verticalScrollBar();
-    if (caret.top() < 0)
-        vertical->setValue(vertical->value() - int(std::ceil(-caret.top() / lineHeight)));
-    else if (caret.bottom() > viewport()->height())
-        vertical->setValue(vertical->value()
-                           + int(std::ceil((caret.bottom() - viewport()->height()) / lineHeight)));
+    const int line = cursor.block().firstLineNumber();
+    const int rows = std::max(1, int(viewport()->height() / LongLines->LineHeight()));
+    if (line < vertical->value())
+        vertical->setValue(line);
+    else if (line >= vertical->value() + rows)
+        vertical->setValue(line - rows + 1);
     // Sideways a quarter of the view beyond the caret, so that typing on does not scroll with
     // every key; the scroll bar first learns the width of a line that just grew.
     Q_EMIT LongLines->documentSizeChanged(LongLines->documentSize());
+    const QRectF caret = PositionRect(cursor.position());
     QScrollBar *horizontal = horizontalScrollBar();
     const int width = viewport()->width();
     if (caret.left() < 0)

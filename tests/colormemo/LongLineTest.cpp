@@ -134,6 +134,18 @@ TEST_F(LongLineTest, TheCaretIsScrolledIntoViewAndShown)
     QTest::keyClick(&Memo, Qt::Key_Home);
     Settle();
     EXPECT_EQ(Memo.horizontalScrollBar()->value(), 0);
+
+    // Far from the view: Ctrl+End to a long last line, Ctrl+Home back.
+    SetText(QStringLiteral("kurz\r\n").repeated(400) + LongText);
+    for (const auto key : {Qt::Key_End, Qt::Key_Home}) {
+        QTest::keyClick(&Memo, key, Qt::ControlModifier);
+        Settle();
+        const QRectF shown = Memo.PositionRect(Memo.textCursor().position());
+        EXPECT_GE(shown.top(), 0);
+        EXPECT_LE(shown.bottom(), Memo.viewport()->height());
+        EXPECT_GE(shown.left(), 0);
+        EXPECT_LE(shown.left(), Memo.viewport()->width());
+    }
 }
 
 TEST_F(LongLineTest, ShowsItsTextColoursAndSelection)
