@@ -206,7 +206,7 @@ private:
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
     void NoteShownColumns(TVisibleLine &line);
-    // The block's text: that of the last collection while the line is long and unchanged.
+    // The block's text: that of the collected lines while the line is long and unchanged.
     QString LastTextOf(const QTextBlock &block, const std::vector<TVisibleLine> &previous) const;
     TDrawLine DrawLineAt(const TVisibleLine &line, int column) const;
     // Narrows a scan range to the part of a line taller than the view that shows in it.

@@ -17,6 +17,22 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The tab stops of a line at `distance` from its start, between the x positions start and end,
+// counted from start: a layout of the columns from start on puts its tabs where the whole
+// line's are.
+QList<QTextOption::Tab> TabStopsFrom(qreal start, qreal end, qreal distance)
+{
+    QList<QTextOption::Tab> stops;
+    for (qreal stop = (std::floor(start / distance) + 1) * distance; stop <= end + distance;
+         stop += distance)
+        stops.append(QTextOption::Tab(stop - start, QTextOption::LeftTab));
+    return stops;
+}
+
+} // namespace
+
 int TColorMemo::PositionAt(const QPoint &pos) const
 {
     const QTextBlock block = BlockAtHeight(pos.y());
@@ -27,7 +43,7 @@ int TColorMemo::PositionAt(const QPoint &pos) const
 
 int TColorMemo::PositionInLongLine(const QTextBlock &block, qreal x) const
 {
-    const QString text = block.text();
+    const QString text = LastTextOf(block, VisibleLines);
     const int column = LongLineRuler(block, text)->NearestColumn(text, x - LongLines->TextLeft());
     return block.position() + column;
 }
@@ -39,7 +55,9 @@ QRectF TColorMemo::PositionRect(int position) const
         return {};
     const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
     const int column = position - block.position();
-    const QString text = block.text();
+    // Asked with every move of the caret (input methods too): a long line on screen is not
+    // copied again.
+    const QString text = LastTextOf(block, VisibleLines);
     if (const auto ruler = LongLineRuler(block, text)) {
         const qreal x = LongLines->TextLeft() + ruler->X(text, column);
         return QRectF(blockRect.left() + x, blockRect.top(), 0, LongLines->LineHeight());
@@ -84,15 +102,8 @@ void TColorMemo::LayOutShownColumns(TVisibleLine &line) const
     layout->setFormats(formats);
     QTextOption option = document()->defaultTextOption();
     option.setWrapMode(QTextOption::NoWrap);
-    if (shown.contains(u'\t')) {
-        // The whole line's tab stops, counted from where the shown columns begin.
-        const qreal distance = tabStopDistance() > 0 ? tabStopDistance() : 1;
-        QList<QTextOption::Tab> stops;
-        for (qreal stop = (std::floor(start / distance) + 1) * distance; stop <= end + distance;
-             stop += distance)
-            stops.append(QTextOption::Tab(stop - start, QTextOption::LeftTab));
-        option.setTabs(stops);
-    }
+    if (shown.contains(u'\t'))
+        option.setTabs(TabStopsFrom(start, end, tabStopDistance() > 0 ? tabStopDistance() : 1));
     layout->setTextOption(option);
     layout->beginLayout();
     QTextLine displayLine = layout->createLine();

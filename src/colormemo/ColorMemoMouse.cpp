@@ -82,7 +82,7 @@ TColorMemo::TCharacterCell TColorMemo::CharacterUnder(const QTextBlock &block,
                                                       const QTextLine &displayLine,
                                                       qreal x) const
 {
-    const QString text = block.text();
+    const QString text = LastTextOf(block, VisibleLines);
     if (const auto ruler = LongLineRuler(block, text)) {
         const qreal left = LongLines->TextLeft();
         const int column = ruler->ColumnUnder(text, x - left);
