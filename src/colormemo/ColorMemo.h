@@ -114,6 +114,9 @@ public:
     TColourPassInfo LastColourPass() const { return PassInfo; }
     // The runs of the last pass (offsets), as painted.
     const std::vector<TKeyDescr> &LastRuns() const { return PassRuns; }
+    // Whether the document position lies below the lines on screen; found by the lines'
+    // heights, without placing a cursor (which would analyse a long line).
+    bool IsBelowView(int position) const;
 
     // Events; each is optional.
     std::function<void(TColorMemo &)> OnVScroll;
@@ -158,7 +161,11 @@ private:
         QTextBlock Block;
         int Offset = 0; // offset of the line's first character
         qreal Top = 0;  // top of the block in viewport coordinates
+        int Length = 0; // characters in the line
+        // The line's characters from column TextFrom on: all of them, but for a long line only
+        // its shown columns.
         QString Text;
+        int TextFrom = 0;
         // The columns [ShownFrom, ShownTo] an unwrapped line shows; all of a shorter one.
         int ShownFrom = 0;
         int ShownTo = 0;
@@ -168,6 +175,9 @@ private:
         std::shared_ptr<QTextLayout> Shown;
         // Where an input method's unfinished text stands in Shown (which shows it), or -1.
         int ComposedAt = -1;
+
+        QChar At(int column) const { return Text[column - TextFrom]; }
+        QString Columns(int from, int to) const { return Text.mid(from - TextFrom, to - from); }
     };
     // A display line runs are painted from, and the column of the line's text where it starts.
     struct TDrawLine
@@ -196,8 +206,6 @@ private:
     void ApplySelectionPalette();
     void UpdateEditRect();
     void NoteTextChange(int position);
-    // Whether the document position lies below the lines on screen.
-    bool IsBelowView(int position) const;
     // The full width of the view between two heights.
     QRect RowsRect(qreal top, qreal height) const;
     void TrackSelection();
@@ -206,8 +214,6 @@ private:
     // Colour pass and painting (ColorMemoPaint.cpp).
     void CollectVisibleLines();
     void NoteShownColumns(TVisibleLine &line);
-    // The block's text: that of the collected lines while the line is long and unchanged.
-    QString LastTextOf(const QTextBlock &block, const std::vector<TVisibleLine> &previous) const;
     TDrawLine DrawLineAt(const TVisibleLine &line, int column) const;
     // Narrows a scan range to the part of a line taller than the view that shows in it.
     void ClipToView(TScanRange &range) const;
@@ -266,11 +272,10 @@ private:
     // The position in a long line nearest to an x in layout coordinates.
     int PositionInLongLine(const QTextBlock &block, qreal x) const;
     // The ruler of a block that is a long unwrapped line, else null.
-    std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block,
-                                                    const QString &text) const;
+    std::shared_ptr<const TLineRuler> LongLineRuler(const QTextBlock &block) const;
     // Lays out the shown columns of a long line (Shown) where the whole line would put them,
     // with an input method's unfinished text among them.
-    void LayOutShownColumns(TVisibleLine &line) const;
+    void LayOutShownColumns(TVisibleLine &line, const TLineText &text) const;
     // Paints the long lines that reach into the dirty rectangle: text and selection.
     void PaintLongLines(QPainter &painter, const QRect &dirty);
     // Paints the caret when it stands in a long line, and asks for the paint of its place

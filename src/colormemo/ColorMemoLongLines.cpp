@@ -43,8 +43,8 @@ int TColorMemo::PositionAt(const QPoint &pos) const
 
 int TColorMemo::PositionInLongLine(const QTextBlock &block, qreal x) const
 {
-    const QString text = LastTextOf(block, VisibleLines);
-    const int column = LongLineRuler(block, text)->NearestColumn(text, x - LongLines->TextLeft());
+    const TLineText text(block);
+    const int column = LongLineRuler(block)->NearestColumn(text, x - LongLines->TextLeft());
     return block.position() + column;
 }
 
@@ -55,10 +55,10 @@ QRectF TColorMemo::PositionRect(int position) const
         return {};
     const QRectF blockRect = blockBoundingGeometry(block).translated(contentOffset());
     const int column = position - block.position();
-    // Asked with every move of the caret (input methods too): a long line on screen is not
-    // copied again.
-    const QString text = LastTextOf(block, VisibleLines);
-    if (const auto ruler = LongLineRuler(block, text)) {
+    // Asked with every move of the caret (input methods too): a long line is read around the
+    // column only.
+    if (const auto ruler = LongLineRuler(block)) {
+        const TLineText text(block);
         const qreal x = LongLines->TextLeft() + ruler->X(text, column);
         return QRectF(blockRect.left() + x, blockRect.top(), 0, LongLines->LineHeight());
     }
@@ -71,18 +71,16 @@ QRectF TColorMemo::PositionRect(int position) const
                   displayLine.height());
 }
 
-std::shared_ptr<const TLineRuler> TColorMemo::LongLineRuler(const QTextBlock &block,
-                                                            const QString &text) const
+std::shared_ptr<const TLineRuler> TColorMemo::LongLineRuler(const QTextBlock &block) const
 {
-    return LongLines->IsLongLine(block) ? LongLines->Ruler(block, text) : nullptr;
+    return LongLines->IsLongLine(block) ? LongLines->Ruler(block) : nullptr;
 }
 
-void TColorMemo::LayOutShownColumns(TVisibleLine &line) const
+void TColorMemo::LayOutShownColumns(TVisibleLine &line, const TLineText &text) const
 {
-    const QStringView text = line.Text;
     const qreal start = line.Ruler->X(text, line.ShownFrom);
     qreal end = line.Ruler->X(text, line.ShownTo);
-    QString shown = text.sliced(line.ShownFrom, line.ShownTo - line.ShownFrom).toString();
+    QString shown = line.Text;
     // An input method's unfinished text, shown as Qt would show it in the line.
     const QTextLayout &lineLayout = *line.Block.layout();
     const QString composed = lineLayout.preeditAreaText();
@@ -176,8 +174,7 @@ void TColorMemo::RepaintLongLines(int start, int end)
     bool reaches = false;
     for (const TVisibleLine &line : VisibleLines) {
         const int position = line.Block.position();
-        reaches = reaches
-                  || (line.Shown && start <= position + line.Text.size() && end >= position);
+        reaches = reaches || (line.Shown && start <= position + line.Length && end >= position);
     }
     if (reaches || CaretWasInLongLine) {
         for (const TVisibleLine &line : VisibleLines) {

@@ -82,8 +82,8 @@ TColorMemo::TCharacterCell TColorMemo::CharacterUnder(const QTextBlock &block,
                                                       const QTextLine &displayLine,
                                                       qreal x) const
 {
-    const QString text = LastTextOf(block, VisibleLines);
-    if (const auto ruler = LongLineRuler(block, text)) {
+    if (const auto ruler = LongLineRuler(block)) {
+        const TLineText text(block);
         const qreal left = LongLines->TextLeft();
         const int column = ruler->ColumnUnder(text, x - left);
         return {column, left + ruler->X(text, column), left + ruler->X(text, column + 1)};

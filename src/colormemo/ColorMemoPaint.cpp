@@ -105,7 +105,7 @@ public:
             return -1;
         const TVisibleLine &line = Memo.VisibleLines[size_t(index)];
         const QTextLayout *layout = line.Block.layout();
-        const QTextLine displayLine = DisplayLineAt(*layout, line.Text.size(), offset - line.Offset);
+        const QTextLine displayLine = DisplayLineAt(*layout, line.Length, offset - line.Offset);
         if (!displayLine.isValid() || displayLine.lineNumber() + 1 >= layout->lineCount())
             return -1;
         return line.Offset + layout->lineAt(displayLine.lineNumber() + 1).textStart();
@@ -123,10 +123,7 @@ private:
 
 void TColorMemo::CollectVisibleLines()
 {
-    // The text of a long line is taken over from the last collection while its ruler shows it
-    // unchanged: a paint (a blinking caret) copying a megabyte costs more than the paint.
-    std::vector<TVisibleLine> previous;
-    previous.swap(VisibleLines);
+    VisibleLines.clear();
     QTextBlock block = firstVisibleBlock();
     if (!block.isValid())
         return;
@@ -138,7 +135,7 @@ void TColorMemo::CollectVisibleLines()
         line.Block = block;
         line.Offset = offset;
         line.Top = top;
-        line.Text = LastTextOf(block, previous);
+        line.Length = block.length() - 1;
         NoteShownColumns(line);
         top += blockBoundingRect(block).height();
         // The block's length counts its separator once; the text counts CR LF.
@@ -147,39 +144,31 @@ void TColorMemo::CollectVisibleLines()
     }
 }
 
-QString TColorMemo::LastTextOf(const QTextBlock &block,
-                               const std::vector<TVisibleLine> &previous) const
-{
-    const std::shared_ptr<const TLineRuler> kept = LongLines->KeptRuler(block);
-    if (kept) {
-        for (const TVisibleLine &line : previous) {
-            if (line.Block == block && line.Ruler == kept)
-                return line.Text;
-        }
-    }
-    return block.text();
-}
-
 void TColorMemo::NoteShownColumns(TVisibleLine &line)
 {
     line.ShownFrom = 0;
-    line.ShownTo = int(line.Text.size());
+    line.ShownTo = line.Length;
     const qreal left = -contentOffset().x();
     const qreal right = left + viewport()->width();
-    line.Ruler = LongLineRuler(line.Block, line.Text);
+    line.Ruler = LongLineRuler(line.Block);
     if (line.Ruler) {
-        const QStringView text = line.Text;
+        // Of a long line only the shown columns are read: a paint (a blinking caret) copying
+        // a megabyte would cost more than the paint, and as much memory again as the line.
+        const TLineText text(line.Block);
         const qreal textLeft = LongLines->TextLeft();
         line.ShownFrom = std::max(0, line.Ruler->ColumnUnder(text, left - textLeft) - 1);
         line.ShownTo = std::min(line.ShownTo, line.Ruler->ColumnUnder(text, right - textLeft) + 2);
         // Never half a surrogate pair at either edge.
-        if (line.ShownFrom > 0 && text[line.ShownFrom].isLowSurrogate())
+        if (line.ShownFrom > 0 && text.At(line.ShownFrom).isLowSurrogate())
             --line.ShownFrom;
-        if (line.ShownTo < text.size() && text[line.ShownTo].isLowSurrogate())
+        if (line.ShownTo < line.Length && text.At(line.ShownTo).isLowSurrogate())
             ++line.ShownTo;
-        LayOutShownColumns(line);
+        line.Text = text.Range(line.ShownFrom, line.ShownTo).toString();
+        line.TextFrom = line.ShownFrom;
+        LayOutShownColumns(line, text);
         return;
     }
+    line.Text = line.Block.text();
     const QTextLayout *layout = line.Block.layout();
     if (layout->lineCount() != 1)
         return;
@@ -202,7 +191,7 @@ int TColorMemo::VisibleLineOf(int offset) const
     if (after == VisibleLines.begin())
         return -1;
     const TVisibleLine &line = *(after - 1);
-    if (offset > line.Offset + line.Text.size())
+    if (offset > line.Offset + line.Length)
         return -1;
     return int(after - VisibleLines.begin()) - 1;
 }
@@ -284,8 +273,8 @@ void TColorMemo::CollectScanSegments(const TScanRange &range)
         const int number = line.Block.blockNumber();
         if (line.ShownFrom > 0)
             skip(line.Offset, line.Offset + line.ShownFrom, number);
-        if (line.ShownTo < line.Text.size())
-            skip(line.Offset + line.ShownTo, line.Offset + int(line.Text.size()), number);
+        if (line.ShownTo < line.Length)
+            skip(line.Offset + line.ShownTo, line.Offset + line.Length, number);
     }
     if (next.Start < range.End || ScanSegments.empty())
         ScanSegments.push_back(next);
@@ -318,7 +307,7 @@ void TColorMemo::ClipToView(TScanRange &range) const
         if (shown >= 0) {
             range.FirstLine = first.Block.blockNumber();
             range.Start = first.Offset + layout.lineAt(shown).textStart();
-            range.End = std::max(range.End, first.Offset + int(first.Text.size()));
+            range.End = std::max(range.End, first.Offset + first.Length);
         }
     }
     // A line running on below the view: its display lines that show whole.
@@ -330,8 +319,7 @@ void TColorMemo::ClipToView(TScanRange &range) const
             cut = layout.lineCount();
         if (cut > 0 && last.Top + layout.lineAt(cut - 1).rect().bottom() > height)
             --cut;
-        const int end = cut < layout.lineCount() ? layout.lineAt(cut).textStart()
-                                                 : int(last.Text.size());
+        const int end = cut < layout.lineCount() ? layout.lineAt(cut).textStart() : last.Length;
         range.End = std::clamp(last.Offset + end, range.Start, range.End);
     }
 }
@@ -434,7 +422,7 @@ void TColorMemo::DrawRuns(QPainter &painter, const QRect &dirty)
 TColorMemo::TDrawLine TColorMemo::DrawLineAt(const TVisibleLine &line, int column) const
 {
     if (!line.Shown)
-        return {DisplayLineAt(*line.Block.layout(), line.Text.size(), column), 0};
+        return {DisplayLineAt(*line.Block.layout(), line.Length, column), 0};
     if (column < line.ShownFrom || column >= line.ShownTo)
         return {};
     return {line.Shown->lineAt(0), line.ShownFrom};
@@ -445,16 +433,16 @@ void TColorMemo::DrawRun(QPainter &painter,
                          const TVisibleLine &line,
                          const TPaintContext &context)
 {
-    const QString &text = line.Text;
     const int first = std::max(run.Start - line.Offset, line.ShownFrom);
     const TDrawLine drawLine = DrawLineAt(line, first);
     const QTextLine &displayLine = drawLine.Line;
-    if (first >= text.size() || !displayLine.isValid())
+    if (first >= line.Length || !displayLine.isValid())
         return;
     // A run ends at its display line and never includes a line break.
     const int shift = drawLine.Shift;
     const int lineEnd = shift + displayLine.textStart() + displayLine.textLength();
-    const int last = std::min({run.End - line.Offset, int(text.size()) - 1, lineEnd - 1});
+    const int textEnd = line.TextFrom + int(line.Text.size());
+    const int last = std::min({run.End - line.Offset, textEnd - 1, lineEnd - 1});
     if (last < first)
         return;
     const QColor textColor = ToQColor(run.Color, context.Colours);
@@ -464,7 +452,7 @@ void TColorMemo::DrawRun(QPainter &painter,
                       displayLine.cursorToX(last + 1 - shift) - x,
                       displayLine.height());
     if (run.Keyword && OnDrawKey) {
-        const QString key = text.mid(first, last - first + 1);
+        const QString key = line.Columns(first, last + 1);
         const QFontMetricsF metrics(RunFont(run));
         painter.setFont(RunFont(run));
         painter.setPen(textColor);
@@ -497,17 +485,16 @@ void TColorMemo::DrawStyledRun(QPainter &painter,
     // Bold, italic or underlined text has other advances than the line's glyphs; each piece
     // between tabs (whose stops a plain string does not know) starts where the layout puts it.
     painter.setFont(RunFont(run));
-    const QString &text = line.Text;
     const QTextLine &displayLine = drawLine.Line;
     const qreal baseline = line.Top + displayLine.y() + displayLine.ascent();
     int pieceStart = first;
     for (int i = first; i <= last + 1; ++i) {
-        if (i <= last && text.at(i) != u'\t')
+        if (i <= last && line.At(i) != u'\t')
             continue;
         if (i > pieceStart) {
             const QPointF origin(left + displayLine.cursorToX(pieceStart - drawLine.Shift),
                                  baseline);
-            painter.drawText(origin, text.mid(pieceStart, i - pieceStart));
+            painter.drawText(origin, line.Columns(pieceStart, i));
         }
         pieceStart = i + 1;
     }

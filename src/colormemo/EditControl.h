@@ -44,7 +44,7 @@ public:
     // Puts the text at the end as if it had been there since the last MarkChanges(): a file
     // that arrives in slices grows without its later slices counting as changes. The caret,
     // the selection, the view and Modified stay as they were.
-    virtual void AppendAtEnd(const QString &text) = 0;
+    virtual void AppendAtEnd(QString text) = 0;
 
     virtual int SelStart() const = 0;
     virtual int SelLength() const = 0;

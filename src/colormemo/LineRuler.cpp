@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
-TLineRuler::TLineRuler(QStringView text, const QFont &font, qreal tabDistance)
+TLineRuler::TLineRuler(const TLineText &text, const QFont &font, qreal tabDistance)
     : Font(font)
     , TabDistance(tabDistance > 0 ? tabDistance : 1)
-    , Length(int(text.size()))
+    , Length(text.Length())
 {
     const bool simple = !font.kerning() && (font.styleStrategy() & QFont::PreferNoShaping);
     if (simple) {
@@ -30,7 +30,7 @@ TLineRuler::TLineRuler(QStringView text, const QFont &font, qreal tabDistance)
     }
 }
 
-qreal TLineRuler::X(QStringView text, int column) const
+qreal TLineRuler::X(const TLineText &text, int column) const
 {
     column = std::clamp(column, 0, Length);
     const int piece = column / PieceLength;
@@ -39,7 +39,7 @@ qreal TLineRuler::X(QStringView text, int column) const
                           : Advance(text, from, column, PieceStarts[size_t(piece)]);
 }
 
-int TLineRuler::ColumnUnder(QStringView text, qreal x) const
+int TLineRuler::ColumnUnder(const TLineText &text, qreal x) const
 {
     // The piece that x falls into, then the column inside it by halves.
     const auto after = std::upper_bound(PieceStarts.begin(), PieceStarts.end(), x);
@@ -58,26 +58,26 @@ int TLineRuler::ColumnUnder(QStringView text, qreal x) const
             high = middle - 1;
     }
     // Never between the halves of a surrogate pair.
-    if (low > 0 && low < Length && text[low].isLowSurrogate())
+    if (low > 0 && low < Length && text.At(low).isLowSurrogate())
         --low;
     return low;
 }
 
-int TLineRuler::NearestColumn(QStringView text, qreal x) const
+int TLineRuler::NearestColumn(const TLineText &text, qreal x) const
 {
     const int under = ColumnUnder(text, x);
     if (under >= Length)
         return Length;
-    const int next = under + (under + 1 < Length && text[under + 1].isLowSurrogate() ? 2 : 1);
+    const int next = under + (under + 1 < Length && text.At(under + 1).isLowSurrogate() ? 2 : 1);
     const qreal left = X(text, under);
     const qreal right = X(text, next);
     return x - left <= right - x ? under : next;
 }
 
-qreal TLineRuler::Advance(QStringView text, int from, int to, qreal x) const
+qreal TLineRuler::Advance(const TLineText &text, int from, int to, qreal x) const
 {
-    while (from < to) {
-        const QStringView rest = text.sliced(from, to - from);
+    QStringView rest = text.Range(from, to);
+    while (!rest.isEmpty()) {
         const qsizetype tab = rest.indexOf(u'\t');
         const qsizetype length = tab < 0 ? rest.size() : tab;
         if (length > 0)
@@ -85,7 +85,7 @@ qreal TLineRuler::Advance(QStringView text, int from, int to, qreal x) const
         if (tab < 0)
             break;
         x = NextTabStop(x);
-        from += int(length) + 1;
+        rest = rest.sliced(length + 1);
     }
     return x;
 }
@@ -112,7 +112,6 @@ qreal TLineRuler::NextTabStop(qreal x) const
 }
 
 std::shared_ptr<const TLineRuler> TLineRulerCache::For(const QTextBlock &block,
-                                                       QStringView text,
                                                        const QFont &font,
                                                        qreal tabDistance)
 {
@@ -123,7 +122,7 @@ std::shared_ptr<const TLineRuler> TLineRulerCache::For(const QTextBlock &block,
     }
     std::shared_ptr<const TLineRuler> &ruler = Rulers[block.fragmentIndex()];
     if (!ruler)
-        ruler = std::make_shared<const TLineRuler>(text, font, tabDistance);
+        ruler = std::make_shared<const TLineRuler>(TLineText(block), font, tabDistance);
     return ruler;
 }
 
@@ -138,14 +137,4 @@ void TLineRulerCache::Forget(const QTextDocument &document, int position, int ad
         if (block == last)
             break;
     }
-}
-
-std::shared_ptr<const TLineRuler> TLineRulerCache::Kept(const QTextBlock &block,
-                                                        const QFont &font,
-                                                        qreal tabDistance) const
-{
-    if (tabDistance != TabDistance || font != Font)
-        return nullptr;
-    const auto kept = Rulers.find(block.fragmentIndex());
-    return kept == Rulers.end() ? nullptr : kept->second;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineText.h"
+
 #include <QFont>
 #include <QStringView>
 
@@ -10,7 +12,8 @@
 // Horizontal positions in one long unwrapped line, measured a piece at a time. Qt's text
 // layout answers such questions only after shaping the whole line and keeps about 35 bytes per
 // character for it, 35 MB for a line of a megabyte; the ruler keeps one position per piece.
-// It is built for one text, font and tab distance; the calls take that same text.
+// It is built for one text, font and tab distance; the calls take that same text, of which
+// they read one piece.
 class TLineRuler
 {
 public:
@@ -20,20 +23,20 @@ public:
     TLineRuler() = default;
     // Measures the line. Positions count from its first character, as do the tab stops (at
     // multiples of `tabDistance`), like those of an unwrapped line in a text layout.
-    TLineRuler(QStringView text, const QFont &font, qreal tabDistance);
+    TLineRuler(const TLineText &text, const QFont &font, qreal tabDistance);
 
     // The x of the left edge of a column, 0 to the text's length.
-    qreal X(QStringView text, int column) const;
+    qreal X(const TLineText &text, int column) const;
     // The column whose left edge lies nearest to x.
-    int NearestColumn(QStringView text, qreal x) const;
+    int NearestColumn(const TLineText &text, qreal x) const;
     // The column of the character under x: the last one whose left edge is at or before x.
-    int ColumnUnder(QStringView text, qreal x) const;
+    int ColumnUnder(const TLineText &text, qreal x) const;
     // The x just behind the last character.
     qreal End() const { return PieceStarts.back(); }
 
 private:
     // The x behind text [from, to) when it starts at x.
-    qreal Advance(QStringView text, int from, int to, qreal x) const;
+    qreal Advance(const TLineText &text, int from, int to, qreal x) const;
     // The width of text without tabs.
     qreal Width(QStringView text) const;
     qreal NextTabStop(qreal x) const;
@@ -56,20 +59,14 @@ class QTextDocument;
 class TLineRulerCache
 {
 public:
-    // The ruler of a block whose text is `text`; measured now unless one is kept. Another font
-    // or tab distance than before measures every line anew.
+    // The ruler of a block; measured now unless one is kept. Another font or tab distance than
+    // before measures every line anew.
     std::shared_ptr<const TLineRuler> For(const QTextBlock &block,
-                                          QStringView text,
                                           const QFont &font,
                                           qreal tabDistance);
     // Forgets the rulers of the blocks from `position` to `position + added`, where the
     // document just changed.
     void Forget(const QTextDocument &document, int position, int added);
-    // The ruler kept for the block, measured for this font and tab distance, or null. The same
-    // ruler as before means the same text as before: a change of the line drops it.
-    std::shared_ptr<const TLineRuler> Kept(const QTextBlock &block,
-                                           const QFont &font,
-                                           qreal tabDistance) const;
 
 private:
     // Lines kept at most before all are measured anew.

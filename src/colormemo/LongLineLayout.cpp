@@ -20,12 +20,10 @@ bool TLongLineLayout::IsLongLine(const QTextBlock &block) const
            && document()->defaultTextOption().wrapMode() == QTextOption::NoWrap;
 }
 
-std::shared_ptr<const TLineRuler> TLongLineLayout::Ruler(const QTextBlock &block,
-                                                         QStringView text) const
+std::shared_ptr<const TLineRuler> TLongLineLayout::Ruler(const QTextBlock &block) const
 {
     const QTextDocument &doc = *document();
     std::shared_ptr<const TLineRuler> ruler = Rulers.For(block,
-                                                         text,
                                                          doc.defaultFont(),
                                                          doc.defaultTextOption().tabStopDistance());
     const qreal width = ruler->End() + 2 * TextLeft();
@@ -39,12 +37,6 @@ std::shared_ptr<const TLineRuler> TLongLineLayout::Ruler(const QTextBlock &block
             Qt::QueuedConnection);
     }
     return ruler;
-}
-
-std::shared_ptr<const TLineRuler> TLongLineLayout::KeptRuler(const QTextBlock &block) const
-{
-    const QTextDocument &doc = *document();
-    return Rulers.Kept(block, doc.defaultFont(), doc.defaultTextOption().tabStopDistance());
 }
 
 qreal TLongLineLayout::LineHeight() const
@@ -80,8 +72,7 @@ QRectF TLongLineLayout::blockBoundingRect(const QTextBlock &block) const
         // Laid out before it grew long or while lines were wrapped: its glyphs go.
         laidOut.clearLayout();
     }
-    if (!KeptRuler(block))
-        Ruler(block, block.text()); // for the document's width
+    Ruler(block); // for the document's width
     const qreal bottomMargin = block.next().isValid() ? 0 : document()->documentMargin();
     return QRectF(0, 0, 0, LineHeight() + bottomMargin);
 }

@@ -21,11 +21,8 @@ public:
 
     // Whether the block is a long line left to the editor.
     bool IsLongLine(const QTextBlock &block) const;
-    // The ruler of a long line; `text` is the block's text.
-    std::shared_ptr<const TLineRuler> Ruler(const QTextBlock &block, QStringView text) const;
-    // The ruler kept for a long line, or null; kept, the line has not changed since it was
-    // measured.
-    std::shared_ptr<const TLineRuler> KeptRuler(const QTextBlock &block) const;
+    // The ruler of a long line.
+    std::shared_ptr<const TLineRuler> Ruler(const QTextBlock &block) const;
     // The height of one line of text, as a laid-out block of one line has it.
     qreal LineHeight() const;
     // Where a line's text starts, left of which the margin is.

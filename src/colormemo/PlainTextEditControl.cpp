@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 TPlainTextEditControl::TPlainTextEditControl(QPlainTextEdit *edit)
     : QObject(edit)
@@ -84,7 +85,7 @@ void TPlainTextEditControl::MarkChanges()
     MinEndDistance = MarkLength;
 }
 
-void TPlainTextEditControl::AppendAtEnd(const QString &text)
+void TPlainTextEditControl::AppendAtEnd(QString text)
 {
     if (text.isEmpty())
         return;
@@ -95,19 +96,26 @@ void TPlainTextEditControl::AppendAtEnd(const QString &text)
     const int lengthBefore = TextLength();
     const int anchor = Widget->textCursor().anchor();
     const int position = Widget->textCursor().position();
-    QTextCursor end(&Doc());
-    end.movePosition(QTextCursor::End);
+    const auto insertAtEnd = [&] {
+        // In an edit block, where Qt's cursor leaves its x alone: finding it in the line the
+        // text ends in analyses all of that line, megabytes when a slice cuts a long line.
+        QTextCursor end(&Doc());
+        end.beginEditBlock();
+        end.movePosition(QTextCursor::End);
+        end.insertText(ToDocumentBreaks(std::move(text)));
+        end.endEditBlock();
+    };
     QAbstractTextDocumentLayout *layout = Doc().documentLayout();
     if (EndIsBelowView()) {
         // Nothing on screen changes: the layout's call for a repaint of the whole view is held
         // back, and only the scroll bar learns the new size.
         {
             const QSignalBlocker quiet(layout);
-            end.insertText(ToDocumentBreaks(text));
+            insertAtEnd();
         }
         Q_EMIT layout->documentSizeChanged(layout->documentSize());
     } else {
-        end.insertText(ToDocumentBreaks(text));
+        insertAtEnd();
     }
     // A caret at the end would move behind the new text; it stays where the user put it.
     if (Widget->textCursor().position() != position) {
@@ -133,6 +141,8 @@ void TPlainTextEditControl::AppendAtEnd(const QString &text)
 bool TPlainTextEditControl::EndIsBelowView() const
 {
     // The line at the bottom of the view comes before the last one.
+    if (const auto *memo = qobject_cast<const TColorMemo *>(Widget))
+        return memo->IsBelowView(Doc().lastBlock().position());
     const QPoint bottom(0, Widget->viewport()->height());
     return Widget->cursorForPosition(bottom).block() != Doc().lastBlock();
 }

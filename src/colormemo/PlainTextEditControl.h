@@ -32,7 +32,7 @@ public:
 
     TTextChange ChangesSinceMark() const override;
     void MarkChanges() override;
-    void AppendAtEnd(const QString &text) override;
+    void AppendAtEnd(QString text) override;
 
     int SelStart() const override;
     int SelLength() const override;

@@ -108,7 +108,7 @@ void TTextBuffer::MarkChanges()
     MarkLength = int(Content.size());
 }
 
-void TTextBuffer::AppendAtEnd(const QString &text)
+void TTextBuffer::AppendAtEnd(QString text)
 {
     const QString normal = NormalizeLineBreaks(text);
     const int end = int(Content.size());

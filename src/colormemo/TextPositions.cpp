@@ -1,5 +1,7 @@
 #include "TextPositions.h"
 
+#include "LongLineLayout.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -81,6 +83,24 @@ int CrLfLength(const QTextDocument &doc)
     return doc.characterCount() - 1 + doc.blockCount() - 1;
 }
 
+QString BlockRange(const QTextBlock &block, int from, int length)
+{
+    if (from == 0 && length >= block.length() - 1)
+        return block.text();
+    if (block.length() <= TLongLineLayout::LongLineLength)
+        return block.text().mid(from, length);
+    // Character by character (a few nanoseconds each): the block's text would be a copy of all
+    // of a line that may be megabytes long, and a cursor placed in it makes Qt analyse the
+    // whole line.
+    const QTextDocument &doc = *block.document();
+    const int start = block.position() + from;
+    QString result(length, Qt::Uninitialized);
+    QChar *out = result.data();
+    for (int i = 0; i < length; ++i)
+        out[i] = doc.characterAt(start + i);
+    return result;
+}
+
 QString CrLfRange(const QTextDocument &doc, int start, int length)
 {
     const int total = CrLfLength(doc);
@@ -93,18 +113,18 @@ QString CrLfRange(const QTextDocument &doc, int start, int length)
     int column = pos.Column;
     for (QTextBlock block = doc.findBlockByNumber(pos.Line); remaining > 0 && block.isValid();
          block = block.next(), column = 0) {
-        const QString text = block.text();
-        if (column < text.size()) {
-            const int take = std::min<int>(remaining, text.size() - column);
-            result += QStringView(text).mid(column, take);
+        const int lineLength = block.length() - 1;
+        if (column < lineLength) {
+            const int take = std::min(remaining, lineLength - column);
+            result += BlockRange(block, column, take);
             remaining -= take;
-            column = text.size();
+            column = lineLength;
         }
         if (!block.next().isValid())
             break;
         static const QString breakChars = QStringLiteral("\r\n");
-        const int take = std::min(remaining, 2 - (column - int(text.size())));
-        result += QStringView(breakChars).mid(column - text.size(), take);
+        const int take = std::min(remaining, 2 - (column - lineLength));
+        result += QStringView(breakChars).mid(column - lineLength, take);
         remaining -= take;
     }
     return result;
@@ -115,13 +135,13 @@ QString CrLfText(const QTextDocument &doc)
     return FromDocumentBreaks(doc.toRawText());
 }
 
-QString ToDocumentBreaks(const QString &text)
+QString ToDocumentBreaks(QString text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString result(text.size(), Qt::Uninitialized);
-    QChar *out = result.data();
-    const QChar *in = text.constData();
+    // In place: the text only gets shorter, and a text handed over is not copied.
+    QChar *out = text.data();
+    const QChar *in = out;
     const QChar *end = in + text.size();
     for (; in != end; ++in) {
         if (*in != u'\r')
@@ -129,8 +149,8 @@ QString ToDocumentBreaks(const QString &text)
         else if (in + 1 == end || in[1] != u'\n')
             *out++ = u'\n';
     }
-    result.truncate(out - result.constData());
-    return result;
+    text.truncate(out - text.constData());
+    return text;
 }
 
 QString FromDocumentBreaks(const QString &text)

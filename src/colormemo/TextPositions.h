@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTextBlock;
 class QTextDocument;
 
 // Conversions between positions in a plain-text QTextDocument (one block per line, a block
@@ -33,6 +34,10 @@ int OffsetOfLine(const QTextDocument &doc, int line);
 // Length of the document's text with CR LF breaks.
 int CrLfLength(const QTextDocument &doc);
 
+// The characters [from, from + length) of a block's text, inside it, read without copying the
+// rest of the line.
+QString BlockRange(const QTextBlock &block, int from, int length);
+
 // The CR LF text of [start, start + length), clamped to the text; the range may begin or end
 // between CR and LF.
 QString CrLfRange(const QTextDocument &doc, int start, int length);
@@ -42,7 +47,7 @@ QString CrLfRange(const QTextDocument &doc, int start, int length);
 QString CrLfText(const QTextDocument &doc);
 
 // Text with CR LF, lone CR and LF breaks turned into the '\n' that a document splits blocks at.
-QString ToDocumentBreaks(const QString &text);
+QString ToDocumentBreaks(QString text);
 
 // Text as a document cursor returns it (U+2029 between blocks) with CR LF breaks instead.
 QString FromDocumentBreaks(const QString &text);

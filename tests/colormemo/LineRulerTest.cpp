@@ -1,5 +1,7 @@
 #include "LineRuler.h"
 
+#include "LongLineLayout.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -58,7 +61,8 @@ TEST_P(LineRulerMatchesTheLayout, AtEveryColumnAndEveryPoint)
     const QString text = param.Unit.repeated(5 * TLineRuler::PieceLength / param.Unit.size() + 3);
     const QFont font = EditorFont(param.Family);
     const TLaidOutLine laidOut(text, font, param.TabDistance);
-    const TLineRuler ruler(text, font, param.TabDistance);
+    const TLineText line(text);
+    const TLineRuler ruler(line, font, param.TabDistance);
 
     EXPECT_NEAR(ruler.End(), laidOut.Line.naturalTextWidth(), 0.05);
     for (int column = 0; column <= text.size(); column += 7) {
@@ -66,13 +70,13 @@ TEST_P(LineRulerMatchesTheLayout, AtEveryColumnAndEveryPoint)
             continue; // no position between the halves of a pair
         SCOPED_TRACE(column);
         const qreal x = laidOut.Line.cursorToX(column);
-        ASSERT_NEAR(ruler.X(text, column), x, 0.05);
+        ASSERT_NEAR(ruler.X(line, column), x, 0.05);
         // A point a little right of a left edge lies on that column's character.
-        EXPECT_EQ(ruler.ColumnUnder(text, x + 0.5), std::min<int>(column, int(text.size())));
-        EXPECT_EQ(ruler.NearestColumn(text, x + 0.5), laidOut.Line.xToCursor(x + 0.5));
+        EXPECT_EQ(ruler.ColumnUnder(line, x + 0.5), std::min<int>(column, int(text.size())));
+        EXPECT_EQ(ruler.NearestColumn(line, x + 0.5), laidOut.Line.xToCursor(x + 0.5));
     }
-    EXPECT_EQ(ruler.ColumnUnder(text, -10), 0);
-    EXPECT_EQ(ruler.NearestColumn(text, ruler.End() + 100), text.size());
+    EXPECT_EQ(ruler.ColumnUnder(line, -10), 0);
+    EXPECT_EQ(ruler.NearestColumn(line, ruler.End() + 100), text.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,7 +105,7 @@ TEST(LineRulerCache, KeepsARulerUntilItsLineChanges)
     const QFont font = EditorFont("sans");
     const auto rulerOfLine = [&](int line) {
         const QTextBlock block = document.findBlockByNumber(line);
-        return cache.For(block, block.text(), font, 32);
+        return cache.For(block, font, 32);
     };
     const std::shared_ptr<const TLineRuler> first = rulerOfLine(1);
     EXPECT_EQ(rulerOfLine(1), first);
@@ -118,8 +122,8 @@ TEST(LineRulerCache, KeepsARulerUntilItsLineChanges)
 
     // Another font or tab distance measures anew.
     const QTextBlock block = document.findBlockByNumber(1);
-    EXPECT_NE(cache.For(block, block.text(), EditorFont("monospace"), 32), second);
-    EXPECT_NE(cache.For(block, block.text(), font, 40), second);
+    EXPECT_NE(cache.For(block, EditorFont("monospace"), 32), second);
+    EXPECT_NE(cache.For(block, font, 40), second);
 
     // Joining the line with the one above hands its text to another block.
     QTextCursor join(document.findBlockByNumber(1));
@@ -129,3 +133,52 @@ TEST(LineRulerCache, KeepsARulerUntilItsLineChanges)
 }
 
 } // namespace
+
+TEST(LineText, ReadsAnyStretchOfABlockAsItsTextHasIt)
+{
+    // A long line in several fragments, as typing into a loaded line leaves it, read through
+    // the editor's layout (which leaves the line out) and through Qt's.
+    for (const bool editorLayout : {true, false}) {
+        SCOPED_TRACE(editorLayout);
+        QTextDocument document;
+        if (editorLayout) {
+            QTextOption option = document.defaultTextOption();
+            option.setWrapMode(QTextOption::NoWrap);
+            document.setDefaultTextOption(option);
+            document.setDocumentLayout(new TLongLineLayout(&document));
+        }
+        document.setPlainText(QStringLiteral("oben\n") + QString(200000, u'a')
+                              + QStringLiteral("\nunten"));
+        QTextCursor edit(document.findBlockByNumber(1));
+        for (const int column : {150000, 70000, 3}) {
+            edit.setPosition(document.findBlockByNumber(1).position() + column);
+            edit.insertText(QStringLiteral("\tÄ\U0001F600\u00A0z"));
+        }
+        const QTextBlock block = document.findBlockByNumber(1);
+        const QString whole = block.text();
+        const TLineText text(block);
+        ASSERT_EQ(text.Length(), whole.size());
+        // Forward, backward and across the stretches read, and clamped at the ends.
+        const std::pair<int, int> ranges[] = {{0, 10},
+                                              {69990, 70020},
+                                              {100, 140000},
+                                              {5, 8},
+                                              {150001, 150008},
+                                              {199990, 300000},
+                                              {-5, 2},
+                                              {text.Length(), text.Length()}};
+        for (const auto &[from, to] : ranges) {
+            SCOPED_TRACE(from);
+            const int start = std::clamp(from, 0, text.Length());
+            const int end = std::clamp(to, start, text.Length());
+            EXPECT_EQ(text.Range(from, to).toString(), whole.mid(start, end - start));
+        }
+        EXPECT_EQ(text.At(70006), u'\t') << "the second insertion, behind the third";
+        // The same for a block that ends the document and one held as a string.
+        EXPECT_EQ(TLineText(document.lastBlock()).Range(1, 5).toString(), QStringLiteral("nten"));
+        EXPECT_EQ(TLineText(whole).Range(70007, 70008).toString(), QStringLiteral("Ä"));
+        if (editorLayout) {
+            EXPECT_EQ(block.layout()->lineCount(), 0) << "read without laying the line out";
+        }
+    }
+}
