@@ -36,6 +36,18 @@ void TChunkedText::TPiece::AppendTo(QString &out, qsizetype from, qsizetype leng
         out.append(QLatin1String(Narrow.constData() + from, length));
 }
 
+qsizetype TChunkedText::TPiece::IndexOf(QChar c, qsizetype from, qsizetype length) const
+{
+    if (IsWide) {
+        const qsizetype found = QStringView(Wide).sliced(from, length).indexOf(c);
+        return found < 0 ? -1 : from + found;
+    }
+    if (c.unicode() > 0xff)
+        return -1;
+    const qsizetype found = QByteArrayView(Narrow).sliced(from, length).indexOf(char(c.unicode()));
+    return found < 0 ? -1 : from + found;
+}
+
 void TChunkedText::TPiece::Replace(qsizetype from, qsizetype length, QStringView text)
 {
     const qsizetype edited = size() - length + text.size();
@@ -89,6 +101,25 @@ QString TChunkedText::Mid(qsizetype start, qsizetype length) const
         ++i;
     }
     return result;
+}
+
+qsizetype TChunkedText::IndexOf(QChar c, qsizetype start, qsizetype end) const
+{
+    end = std::min(end, Total);
+    if (start < 0 || start >= end)
+        return -1;
+    qsizetype pieceStart = 0;
+    auto [i, offset] = Locate(start, pieceStart);
+    while (pieceStart + offset < end) {
+        const qsizetype length = std::min(Pieces[i].size(), end - pieceStart) - offset;
+        const qsizetype found = Pieces[i].IndexOf(c, offset, length);
+        if (found >= 0)
+            return pieceStart + found;
+        pieceStart += Pieces[i].size();
+        offset = 0;
+        ++i;
+    }
+    return -1;
 }
 
 QString TChunkedText::Replace(qsizetype start, qsizetype length, QStringView text)

@@ -20,6 +20,8 @@ public:
     qsizetype Length() const { return Total; }
     // The characters [start, start + length), clamped to the text.
     QString Mid(qsizetype start, qsizetype length) const;
+    // The position of the first c in [start, end), or -1.
+    qsizetype IndexOf(QChar c, qsizetype start, qsizetype end) const;
     // Replaces [start, start + length) by text and returns the characters that were there.
     QString Replace(qsizetype start, qsizetype length, QStringView text);
     QString ToString() const;
@@ -34,6 +36,8 @@ private:
         explicit TPiece(QStringView text);
         qsizetype size() const { return IsWide ? Wide.size() : Narrow.size(); }
         void AppendTo(QString &out, qsizetype from, qsizetype length) const;
+        // The offset of the first c in [from, from + length), or -1.
+        qsizetype IndexOf(QChar c, qsizetype from, qsizetype length) const;
         void Replace(qsizetype from, qsizetype length, QStringView text);
         qsizetype MemoryBytes() const;
 

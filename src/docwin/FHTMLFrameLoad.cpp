@@ -45,11 +45,13 @@ bool TFHTMLFrame::LoadDocumentText(const QString &path,
     if (!result.Note.isEmpty())
         notes << result.Note;
     // The undo ring keeps the loaded text as its first snapshot and hands it to the editor
-    // slice by slice; the text read from the file is dropped on return.
+    // slice by slice; the text read from the file is dropped before the first slice goes in,
+    // so that a big text is never held three times.
     TEditControl &editor = ActiveEditor();
     editor.SetText(QString());
     UndoRing.TakeLoadedSnapshot(editor, text);
     LoadLength = text.size();
+    text = QString();
     UndoRing.PutRest(editor, LoadLength <= WholeTextAtOnce ? LoadLength : FirstSlice);
     editor.SetSelStart(0);
     QueueLoadNotes(notes);

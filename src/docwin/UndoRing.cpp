@@ -23,8 +23,8 @@ TTextChange Combine(const TTextChange &first, const TTextChange &second)
     return TTextChange{true, start, endInA - start, endInC - start};
 }
 
-// How far ahead PutRest looks at a time for the line break that ends a slice.
-constexpr qsizetype LineBreakSearchStep = 16 * 1024;
+// The most characters of a line without breaks that go into the editor at a time.
+constexpr qsizetype LongLineSlice = 64 * 1024;
 
 } // namespace
 
@@ -100,14 +100,22 @@ void TUndoRing::PutRest(TEditControl &editor, qsizetype size)
         return;
     Q_ASSERT(Tracked == &editor);
     const qsizetype from = Mirror.Length() - Rest;
-    QString slice = Mirror.Mid(from, std::max<qsizetype>(size, 1));
-    while (slice.size() < Rest && !slice.endsWith(u'\n')) {
-        const QString more = Mirror.Mid(from + slice.size(), LineBreakSearchStep);
-        const qsizetype lineBreak = more.indexOf(u'\n');
-        slice += lineBreak < 0 ? QStringView(more) : QStringView(more).first(lineBreak + 1);
-    }
-    editor.AppendAtEnd(slice);
-    Rest -= slice.size();
+    const qsizetype length = RestSliceLength(from, std::max<qsizetype>(size, 1));
+    editor.AppendAtEnd(Mirror.Mid(from, length));
+    Rest -= length;
+}
+
+qsizetype TUndoRing::RestSliceLength(qsizetype from, qsizetype size) const
+{
+    if (Rest <= size)
+        return Rest;
+    const qsizetype lineBreak = Mirror.IndexOf(u'\n', from + size - 1, from + 2 * size);
+    if (lineBreak >= 0)
+        return lineBreak + 1 - from;
+    // A long line goes in in small slices: each is copied twice on its way into the editor.
+    // A CR before its LF cannot be at the cut: the LF would have been found.
+    const qsizetype cut = std::min(size, LongLineSlice);
+    return Mirror.Mid(from + cut - 1, 1).front().isHighSurrogate() ? cut + 1 : cut;
 }
 
 QString TUndoRing::EditorRange(const TEditControl &editor, int start, int length) const

@@ -45,8 +45,10 @@ public:
     // Characters of the loaded text not yet in the editor.
     qsizetype RestLength() const { return Rest; }
     // Appends the next part of the rest to the editor: about `size` characters (at least one),
-    // through the next line break, as the editor lays out a line anew with every piece added to
-    // it. Not a change of the text, so no snapshot and no change of Modified.
+    // through the next line break when one comes within `size` more (an editor may lay out a
+    // line anew with every piece added to it), else cut, so that a long line never needs a
+    // copy of its whole length. Not a change of the text, so no snapshot and no change of
+    // Modified.
     void PutRest(TEditControl &editor, qsizetype size);
 
     // Undo and redo work on the whole text: a rest still pending goes into the editor first.
@@ -73,6 +75,11 @@ public:
     qsizetype MemoryBytes() const;
 
 private:
+    // The length of the next slice of the rest, which starts at `from`: through the first line
+    // break within `size` characters behind the first `size`, else `size` or less in a long
+    // line (never cutting a surrogate pair).
+    qsizetype RestSliceLength(qsizetype from, qsizetype size) const;
+
     // One replacement; a difference between two snapshots is a list of them, applied in order.
     struct TEdit
     {

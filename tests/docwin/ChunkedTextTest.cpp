@@ -6,6 +6,17 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// What IndexOf must answer: the first c in [start, end) of the plain string, or -1.
+qsizetype PlainIndexOf(const QString &plain, QChar c, qsizetype start, qsizetype end)
+{
+    const qsizetype found = start < plain.size() ? plain.indexOf(c, start) : -1;
+    return found >= 0 && found < end ? found : -1;
+}
+
+} // namespace
+
 TEST(ChunkedText, ReplacementsAgreeWithAPlainString)
 {
     QRandomGenerator random(2025);
@@ -30,6 +41,10 @@ TEST(ChunkedText, ReplacementsAgreeWithAPlainString)
         ASSERT_EQ(chunked.Length(), plain.size());
         const qsizetype probe = random.bounded(int(plain.size()) + 1);
         ASSERT_EQ(chunked.Mid(probe, 9000), plain.mid(probe, 9000));
+        const QChar wanted(u'a' + step % 26);
+        ASSERT_EQ(chunked.IndexOf(wanted, probe, probe + 9000),
+                  PlainIndexOf(plain, wanted, probe, probe + 9000))
+            << "step " << step;
     }
     EXPECT_EQ(chunked.ToString(), plain);
     // Out of range requests are clamped.
@@ -64,4 +79,13 @@ TEST(ChunkedText, AnsiTextTakesOneBytePerCharacterAndOnlyPiecesWithWiderCharacte
     }
     EXPECT_EQ(chunked.ToString(), plain);
     EXPECT_LT(chunked.MemoryBytes(), plain.size() * 2);
+    // Searching crosses narrow and wide pieces alike; a wide character is in no narrow one.
+    for (const QChar wanted : {QChar(u'\u20AC'), QChar(u'\u00DF'), QChar(u'\u2013')}) {
+        for (qsizetype start = 0; start < plain.size(); start += 7919) {
+            ASSERT_EQ(chunked.IndexOf(wanted, start, start + 30000),
+                      PlainIndexOf(plain, wanted, start, start + 30000))
+                << start;
+        }
+    }
+    EXPECT_EQ(chunked.IndexOf(u'a', 10, 10), -1) << "an empty range";
 }

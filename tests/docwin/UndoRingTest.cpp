@@ -482,7 +482,7 @@ TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
     EXPECT_EQ(doc.Editor.Text(), "x" + loaded);
 }
 
-TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineGoesInWhole)
+TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineIsCut)
 {
     struct TCase
     {
@@ -491,14 +491,20 @@ TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineGoesInWhole)
         qsizetype Size;
         QStringList Slices;
     };
-    const QString longLine = QString(40000, 'm') + "\r\n";
+    const QString longLine = QString(100, 'm') + "\r\n";
+    const QString smiley = QStringLiteral("\U0001F600");
     const TCase cases[] = {
         {"through the next break", "ab\r\ncdef\r\ngh", 3, {"ab\r\n", "cdef\r\n", "gh"}},
         {"a break right at the size", "abc\r\nd", 5, {"abc\r\n", "d"}},
-        {"a long line in one", "abcdefgh\r\nij\r\nk", 2, {"abcdefgh\r\n", "ij\r\n", "k"}},
+        {"a line up to twice the size in one", "abcdef\r\nij", 4, {"abcdef\r\n", "ij"}},
+        {"a longer line cut", "abcdefgh\r\nij\r\nk", 2, {"ab", "cd", "ef", "gh\r\n", "ij\r\n", "k"}},
         {"a size ending at CR takes the LF", "abcdef\r\nx", 7, {"abcdef\r\n", "x"}},
-        {"a text without breaks in one", "abcdefg", 1, {"abcdefg"}},
-        {"a line longer than one look ahead", longLine + "z", 10, {longLine, "z"}},
+        {"a text without breaks cut", "abcdefg", 3, {"abc", "def", "g"}},
+        {"a surrogate pair is not cut", "ab" + smiley + "cdefgh", 3, {"ab" + smiley, "cde", "fgh"}},
+        {"a long line: cut twice, its end with the break",
+         longLine + "z",
+         30,
+         {longLine.left(30), longLine.mid(30, 30), longLine.mid(60), "z"}},
         {"empty text", "", 4, {}},
     };
     for (const TCase &c : cases) {
