@@ -149,6 +149,29 @@ void TypeOneCharacterBesideALongLine(benchmark::State &state)
 }
 BENCHMARK(TypeOneCharacterBesideALongLine)->Arg(1000 * 1000)->Unit(benchmark::kMicrosecond);
 
+// The caret moved by a character and back by a word inside a line of the given size: the move
+// must cost what the text around the caret costs, not what the line costs.
+void MoveTheCaretInALongLine(benchmark::State &state)
+{
+    TColorMemo memo;
+    ApplyHtmlWindowSettings(memo);
+    memo.resize(800, 600);
+    memo.show();
+    memo.activateWindow();
+    memo.setFocus();
+    auto *edit = new TPlainTextEditControl(&memo);
+    edit->SetText(HtmlText(400) + HtmlText(state.range(0), false) + QStringLiteral("\r\n"));
+    edit->SetSelStart(edit->LineIndex(edit->LineCount() - 2) + int(state.range(0) / 2));
+    edit->ScrollCaret();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QTest::keyClick(&memo, Qt::Key_Right);
+        QTest::keyClick(&memo, Qt::Key_Left, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(MoveTheCaretInALongLine)->Arg(1000 * 1000)->Unit(benchmark::kMicrosecond);
+
 // The same in a plain edit: what the key and the paint cost without colours.
 void TypeOneCharacterPlain(benchmark::State &state)
 {

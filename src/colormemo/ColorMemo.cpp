@@ -244,7 +244,8 @@ void TColorMemo::keyPressEvent(QKeyEvent *event)
     const bool vertical = IsVerticalMove(event->key());
     if (vertical)
         KeepLongLineCaretX();
-    QPlainTextEdit::keyPressEvent(event);
+    if (!MoveInLongLine(event))
+        QPlainTextEdit::keyPressEvent(event);
     ShowLongLineCaret();
     ReleaseLongLine();
     if (vertical)

@@ -289,6 +289,10 @@ private:
     void CountLongLinesInScrollRange();
     // Drops Qt's data of the long line the caret is in, after a key or click used it.
     void ReleaseLongLine();
+    // Moves the caret by a character or word inside a long line, or deletes the character
+    // behind it, by Qt's rules applied to the text around the caret: Qt would analyse all of
+    // the line for it (about 35 bytes per character). False for other keys and places.
+    bool MoveInLongLine(QKeyEvent *event);
     // Around a key that moves the caret up or down: the x of a caret in a long line for Qt to
     // go on from, and the column under the x in a long line Qt moved the caret into.
     void KeepLongLineCaretX();

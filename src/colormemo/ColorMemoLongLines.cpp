@@ -7,15 +7,19 @@
 #include <QDropEvent>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -30,6 +34,32 @@ QList<QTextOption::Tab> TabStopsFrom(qreal start, qreal end, qreal distance)
         stops.append(QTextOption::Tab(stop - start, QTextOption::LeftTab));
     return stops;
 }
+
+// How far around the caret a move inside a long line looks: the rules for characters and
+// words need only their neighbourhood.
+constexpr int MoveNeighbourhood = 2048;
+
+// The keys that move the caret inside a long line by the text around it.
+struct TLongLineMove
+{
+    QKeySequence::StandardKey Key;
+    QTextLayout::CursorMode Unit;
+    bool Forward;
+    QTextCursor::MoveMode Mode;
+};
+
+constexpr TLongLineMove LongLineMoves[] = {
+    {QKeySequence::MoveToNextChar, QTextLayout::SkipCharacters, true, QTextCursor::MoveAnchor},
+    {QKeySequence::MoveToPreviousChar, QTextLayout::SkipCharacters, false, QTextCursor::MoveAnchor},
+    {QKeySequence::SelectNextChar, QTextLayout::SkipCharacters, true, QTextCursor::KeepAnchor},
+    {QKeySequence::SelectPreviousChar, QTextLayout::SkipCharacters, false, QTextCursor::KeepAnchor},
+    {QKeySequence::MoveToNextWord, QTextLayout::SkipWords, true, QTextCursor::MoveAnchor},
+    {QKeySequence::MoveToPreviousWord, QTextLayout::SkipWords, false, QTextCursor::MoveAnchor},
+    {QKeySequence::SelectNextWord, QTextLayout::SkipWords, true, QTextCursor::KeepAnchor},
+    {QKeySequence::SelectPreviousWord, QTextLayout::SkipWords, false, QTextCursor::KeepAnchor},
+    // Delete selects the character behind the caret first, as Qt does.
+    {QKeySequence::Delete, QTextLayout::SkipCharacters, true, QTextCursor::KeepAnchor},
+};
 
 } // namespace
 
@@ -346,6 +376,39 @@ bool TColorMemo::DropTextIntoLongLine(QDropEvent *event)
     cursor.insertText(event->mimeData()->text());
     setTextCursor(cursor);
     event->acceptProposedAction();
+    return true;
+}
+
+bool TColorMemo::MoveInLongLine(QKeyEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    if (!LongLines->IsLongLine(block))
+        return false;
+    const auto move = std::find_if(std::begin(LongLineMoves),
+                                   std::end(LongLineMoves),
+                                   [event](const TLongLineMove &m) {
+                                       return event->matches(m.Key);
+                                   });
+    if (move == std::end(LongLineMoves))
+        return false;
+    const bool deletes = move->Key == QKeySequence::Delete;
+    if (deletes && (isReadOnly() || cursor.hasSelection()))
+        return false;
+    // Across the line's ends Qt needs no analysis of it.
+    const int column = cursor.position() - block.position();
+    const int length = block.length() - 1;
+    if (move->Forward ? column >= length : column <= 0)
+        return false;
+    const int from = std::max(0, column - MoveNeighbourhood);
+    QTextLayout around(TLineText(block).Range(from, column + MoveNeighbourhood).toString(), font());
+    const int target = move->Forward ? around.nextCursorPosition(column - from, move->Unit)
+                                     : around.previousCursorPosition(column - from, move->Unit);
+    cursor.setPosition(block.position() + from + target, move->Mode);
+    if (deletes)
+        cursor.removeSelectedText();
+    setTextCursor(cursor);
+    event->accept();
     return true;
 }
 

@@ -6,8 +6,11 @@
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <random>
+#include <string>
 
 namespace {
 
@@ -146,6 +149,85 @@ TEST_F(LongLineTest, TheCaretIsScrolledIntoViewAndShown)
         EXPECT_GE(shown.left(), 0);
         EXPECT_LE(shown.left(), Memo.viewport()->width());
     }
+}
+
+TEST_F(LongLineTest, CharacterAndWordKeysInsideItGoWhereQtsOwnCursorGoes)
+{
+    // Words, a surrogate pair and a combining mark; the same line in a document of its own is
+    // where Qt's cursor says each key goes.
+    const QString line = QStringLiteral("ab\U0001F600 cd, e\u0301f <x y=\"z\">").repeated(300);
+    SetText(QStringLiteral("oben\r\n") + line + QStringLiteral("\r\nunten"));
+    const int start = LineStart(1);
+    QTextDocument reference;
+    reference.setPlainText(line);
+    struct TKey
+    {
+        const char *Name;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        QTextCursor::MoveOperation Operation;
+        QTextCursor::MoveMode Mode;
+    };
+    const TKey keys[] = {
+        {"Right", Qt::Key_Right, {}, QTextCursor::NextCharacter, QTextCursor::MoveAnchor},
+        {"Left", Qt::Key_Left, {}, QTextCursor::PreviousCharacter, QTextCursor::MoveAnchor},
+        {"Shift+Right",
+         Qt::Key_Right,
+         Qt::ShiftModifier,
+         QTextCursor::NextCharacter,
+         QTextCursor::KeepAnchor},
+        {"Shift+Left",
+         Qt::Key_Left,
+         Qt::ShiftModifier,
+         QTextCursor::PreviousCharacter,
+         QTextCursor::KeepAnchor},
+        {"Ctrl+Right",
+         Qt::Key_Right,
+         Qt::ControlModifier,
+         QTextCursor::NextWord,
+         QTextCursor::MoveAnchor},
+        {"Ctrl+Left",
+         Qt::Key_Left,
+         Qt::ControlModifier,
+         QTextCursor::PreviousWord,
+         QTextCursor::MoveAnchor},
+        {"Shift+Ctrl+Right",
+         Qt::Key_Right,
+         Qt::ShiftModifier | Qt::ControlModifier,
+         QTextCursor::NextWord,
+         QTextCursor::KeepAnchor},
+        {"Shift+Ctrl+Left",
+         Qt::Key_Left,
+         Qt::ShiftModifier | Qt::ControlModifier,
+         QTextCursor::PreviousWord,
+         QTextCursor::KeepAnchor},
+    };
+    // Before and behind the pair and the accented letter, among words, far in, at the end.
+    const int columns[] = {1, 2, 4, 9, 11, 13, 16, 22 * 150 + 5, int(line.size()) - 1};
+    for (const TKey &key : keys) {
+        for (const int column : columns) {
+            SCOPED_TRACE(std::string(key.Name) + " from " + std::to_string(column));
+            PutCaret(start + column);
+            QTest::keyClick(&Memo, key.Key, key.Modifiers);
+            QTextCursor expected(&reference);
+            expected.setPosition(column);
+            expected.movePosition(key.Operation, key.Mode);
+            EXPECT_EQ(Memo.textCursor().position() - start, expected.position());
+            EXPECT_EQ(Memo.textCursor().anchor() - start, expected.anchor());
+        }
+    }
+    // Delete takes the whole character behind the caret: both halves of a pair, a letter with
+    // its accent.
+    for (const int column : {11, 9, 2, 1}) {
+        PutCaret(start + column);
+        QTest::keyClick(&Memo, Qt::Key_Delete);
+        QTextCursor expected(&reference);
+        expected.setPosition(column);
+        expected.deleteChar();
+    }
+    EXPECT_EQ(Memo.document()->findBlockByNumber(1).text(), reference.toPlainText());
+    EXPECT_EQ(reference.toPlainText().left(8), QStringLiteral("a cd,  <"));
+    EXPECT_EQ(QtLineCount(1), 0);
 }
 
 TEST_F(LongLineTest, ShowsItsTextColoursAndSelection)
