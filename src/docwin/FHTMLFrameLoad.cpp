@@ -4,6 +4,7 @@
 #include "DocumentHost.h"
 #include "DocumentText.h"
 #include "FHTMLFrame.h"
+#include "FreedMemory.h"
 #include "Prompter.h"
 
 #include <QApplication>
@@ -90,6 +91,7 @@ void TFHTMLFrame::FinishLoading()
 void TFHTMLFrame::EndLoading()
 {
     LoadTimer.stop();
+    const bool big = LoadLength > WholeTextAtOnce;
     LoadLength = 0;
     SetLoadingState(false);
     // What the editor made of the text (it may turn odd characters into others) is what a
@@ -98,6 +100,9 @@ void TFHTMLFrame::EndLoading()
     if (Doc.WantsLoadedText())
         Doc.SetLoadedText(ActiveEditor().Text());
     ShowFormatNote();
+    // The decoded text and the slices are freed; the memory goes back, not into a reserve.
+    if (big)
+        ReturnFreedMemory();
 }
 
 void TFHTMLFrame::QueueLoadNotes(const QStringList &notes)

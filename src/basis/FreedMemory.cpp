@@ -1,0 +1,16 @@
+// Returning freed memory to the system.
+
+#include "FreedMemory.h"
+
+#include <cstdlib> // defines __GLIBC__ with the GNU C library
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void ReturnFreedMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
