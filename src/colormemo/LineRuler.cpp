@@ -9,34 +9,97 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// See TLineRuler::Latin1Advances.
+std::vector<qreal> Latin1AdvancesOf(const QFont &font)
+{
+    std::vector<qreal> advances;
+    if (font.kerning() || !(font.styleStrategy() & QFont::PreferNoShaping))
+        return advances;
+    const QFontMetricsF metrics(font);
+    advances.resize(0x100);
+    for (char16_t c = 0x20; c < 0x100; ++c)
+        advances[c] = metrics.horizontalAdvance(QChar(c));
+    return advances;
+}
+
+} // namespace
+
 TLineRuler::TLineRuler(const TLineText &text, const QFont &font, qreal tabDistance)
     : Font(font)
     , TabDistance(tabDistance > 0 ? tabDistance : 1)
-    , Length(text.Length())
+    , Latin1Advances(Latin1AdvancesOf(font))
 {
-    const bool simple = !font.kerning() && (font.styleStrategy() & QFont::PreferNoShaping);
-    if (simple) {
-        const QFontMetricsF metrics(font);
-        Latin1Advances.resize(0x100);
-        for (char16_t c = 0x20; c < 0x100; ++c)
-            Latin1Advances[c] = metrics.horizontalAdvance(QChar(c));
+    MeasurePieces(text, 0, text.Length(), 0);
+}
+
+TLineRuler::TLineRuler(
+    const TLineRuler &before, const TLineText &text, int column, int removed, int added)
+    : Font(before.Font)
+    , TabDistance(before.TabDistance)
+    , Latin1Advances(before.Latin1Advances)
+{
+    const int delta = added - removed;
+    const size_t pieces = before.PieceTabs.size();
+    const bool fits = column >= 0 && removed >= 0 && column + removed <= before.Length()
+                      && text.Length() == before.Length() + delta;
+    if (!fits || pieces == 0) {
+        MeasurePieces(text, 0, text.Length(), 0);
+        return;
     }
-    const int pieces = (Length + PieceLength - 1) / PieceLength;
-    PieceStarts.reserve(size_t(pieces) + 1);
-    for (int piece = 0; piece < pieces; ++piece) {
-        const int from = piece * PieceLength;
-        const int to = std::min(Length, from + PieceLength);
-        PieceStarts.push_back(Advance(text, from, to, PieceStarts.back()));
+    // The pieces in front of the change stay as they were.
+    const size_t first = before.PieceOf(column);
+    const size_t last = removed > 0 ? before.PieceOf(column + removed - 1) : first;
+    PieceColumns.assign(before.PieceColumns.begin(), before.PieceColumns.begin() + first + 1);
+    PieceStarts.assign(before.PieceStarts.begin(), before.PieceStarts.begin() + first + 1);
+    PieceTabs.assign(before.PieceTabs.begin(), before.PieceTabs.begin() + first);
+    const auto behind = before.PieceTabs.begin() + qsizetype(last) + 1;
+    if (std::find(behind, before.PieceTabs.end(), true) != before.PieceTabs.end()) {
+        MeasurePieces(text, PieceColumns.back(), text.Length(), PieceStarts.back());
+        return;
     }
+    // The changed pieces measured anew; those behind them move by what they grew or shrank.
+    MeasurePieces(text,
+                  PieceColumns.back(),
+                  before.PieceColumns[last + 1] + delta,
+                  PieceStarts.back());
+    const qreal shift = PieceStarts.back() - before.PieceStarts[last + 1];
+    for (size_t i = last + 1; i < pieces; ++i) {
+        PieceColumns.push_back(before.PieceColumns[i + 1] + delta);
+        PieceStarts.push_back(before.PieceStarts[i + 1] + shift);
+        PieceTabs.push_back(before.PieceTabs[i]);
+    }
+}
+
+void TLineRuler::MeasurePieces(const TLineText &text, int from, int to, qreal x)
+{
+    for (int start = from; start < to;) {
+        const int end = std::min(to, start + PieceLength);
+        bool tab = false;
+        x = Advance(text, start, end, x, &tab);
+        PieceColumns.push_back(end);
+        PieceStarts.push_back(x);
+        PieceTabs.push_back(tab);
+        start = end;
+    }
+}
+
+size_t TLineRuler::PieceOf(int column) const
+{
+    const auto after = std::upper_bound(PieceColumns.begin(), PieceColumns.end(), column);
+    const size_t piece = size_t(std::max<qsizetype>(after - PieceColumns.begin() - 1, 0));
+    return std::min(piece, std::max<size_t>(PieceTabs.size(), 1) - 1);
 }
 
 qreal TLineRuler::X(const TLineText &text, int column) const
 {
-    column = std::clamp(column, 0, Length);
-    const int piece = column / PieceLength;
-    const int from = piece * PieceLength;
-    return from == column ? PieceStarts[size_t(piece)]
-                          : Advance(text, from, column, PieceStarts[size_t(piece)]);
+    column = std::clamp(column, 0, Length());
+    if (column == Length())
+        return End();
+    const size_t piece = PieceOf(column);
+    const int from = PieceColumns[piece];
+    return from == column ? PieceStarts[piece] : Advance(text, from, column, PieceStarts[piece]);
 }
 
 int TLineRuler::ColumnUnder(const TLineText &text, qreal x) const
@@ -45,11 +108,11 @@ int TLineRuler::ColumnUnder(const TLineText &text, qreal x) const
     const auto after = std::upper_bound(PieceStarts.begin(), PieceStarts.end(), x);
     if (after == PieceStarts.begin())
         return 0;
-    const int piece = int(after - PieceStarts.begin()) - 1;
+    const size_t piece = size_t(after - PieceStarts.begin()) - 1;
     if (after == PieceStarts.end())
-        return Length;
-    int low = piece * PieceLength;
-    int high = std::min(Length, low + PieceLength);
+        return Length();
+    int low = PieceColumns[piece];
+    int high = PieceColumns[piece + 1];
     while (low < high) {
         const int middle = low + (high - low + 1) / 2;
         if (X(text, middle) <= x)
@@ -58,7 +121,7 @@ int TLineRuler::ColumnUnder(const TLineText &text, qreal x) const
             high = middle - 1;
     }
     // Never between the halves of a surrogate pair.
-    if (low > 0 && low < Length && text.At(low).isLowSurrogate())
+    if (low > 0 && low < Length() && text.At(low).isLowSurrogate())
         --low;
     return low;
 }
@@ -66,15 +129,15 @@ int TLineRuler::ColumnUnder(const TLineText &text, qreal x) const
 int TLineRuler::NearestColumn(const TLineText &text, qreal x) const
 {
     const int under = ColumnUnder(text, x);
-    if (under >= Length)
-        return Length;
-    const int next = under + (under + 1 < Length && text.At(under + 1).isLowSurrogate() ? 2 : 1);
+    if (under >= Length())
+        return Length();
+    const int next = under + (under + 1 < Length() && text.At(under + 1).isLowSurrogate() ? 2 : 1);
     const qreal left = X(text, under);
     const qreal right = X(text, next);
     return x - left <= right - x ? under : next;
 }
 
-qreal TLineRuler::Advance(const TLineText &text, int from, int to, qreal x) const
+qreal TLineRuler::Advance(const TLineText &text, int from, int to, qreal x, bool *hasTab) const
 {
     QStringView rest = text.Range(from, to);
     while (!rest.isEmpty()) {
@@ -84,6 +147,8 @@ qreal TLineRuler::Advance(const TLineText &text, int from, int to, qreal x) cons
             x += Width(rest.first(length));
         if (tab < 0)
             break;
+        if (hasTab)
+            *hasTab = true;
         x = NextTabStop(x);
         rest = rest.sliced(length + 1);
     }
@@ -137,4 +202,15 @@ void TLineRulerCache::Forget(const QTextDocument &document, int position, int ad
         if (block == last)
             break;
     }
+}
+
+void TLineRulerCache::Update(const QTextBlock &block, int column, int removed, int added)
+{
+    const auto kept = Rulers.find(block.fragmentIndex());
+    if (kept != Rulers.end())
+        kept->second = std::make_shared<const TLineRuler>(*kept->second,
+                                                          TLineText(block),
+                                                          column,
+                                                          removed,
+                                                          added);
 }

@@ -86,17 +86,19 @@ QSizeF TLongLineLayout::documentSize() const
 void TLongLineLayout::documentChanged(int from, int removed, int added)
 {
     const QTextDocument &doc = *document();
-    Rulers.Forget(doc, from, added);
     const QTextBlock block = doc.findBlock(from);
     const bool oneBlock = block == doc.findBlock(std::max(0, from + added - 1));
     if (oneBlock && doc.blockCount() == BlockCount && IsLongLine(block)) {
-        // A change inside a long line: it keeps its height, and Qt would lay it out whole.
+        // A change inside a long line: its ruler measures the changed part anew; it keeps its
+        // height, and Qt would lay it out whole.
+        Rulers.Update(block, from - block.position(), removed, added);
         QTextBlock laidOut = block;
         if (laidOut.layout()->lineCount() > 0)
             laidOut.clearLayout();
         Q_EMIT updateBlock(block);
         return;
     }
+    Rulers.Forget(doc, from, added);
     BlockCount = doc.blockCount();
     QPlainTextDocumentLayout::documentChanged(from, removed, added);
 }

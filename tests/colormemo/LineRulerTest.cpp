@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -89,6 +90,41 @@ INSTANTIATE_TEST_SUITE_P(
         TRulerCase{"ProportionalTabs", "sans", QStringLiteral("Wil\tiam Ölß, WWii\t"), 30.5},
         TRulerCase{"Surrogates", "sans", QStringLiteral("a\U0001F600b"), 32}),
     [](const auto &test) { return std::string(test.param.Name); });
+
+TEST(LineRuler, AfterAnEditGivesEveryColumnTheXOfANewMeasuring)
+{
+    // Edits anywhere, short and across pieces, with tabs typed in front of and behind them;
+    // and counts that do not fit the text, which measure all of it.
+    for (const char *family : {"monospace", "sans"}) {
+        SCOPED_TRACE(family);
+        const QFont font = EditorFont(family);
+        QString text = QStringLiteral("<td class=\"x\">\u00C4bc</td>").repeated(150);
+        TLineRuler ruler(TLineText(text), font, 32);
+        std::mt19937 random(11);
+        const QString typed = QStringLiteral("aW \u00DF<>\t");
+        for (int step = 0; step < 150; ++step) {
+            SCOPED_TRACE(step);
+            const int column = int(random() % uint(text.size() + 1));
+            const int removed = int(random()
+                                    % uint(std::min<qsizetype>(text.size() - column, 900) + 1));
+            QString inserted;
+            for (int i = int(random() % (step % 10 == 0 ? 1200 : 4)); i > 0; --i)
+                inserted
+                    += typed[int(random() % uint(step % 3 == 0 ? typed.size() : typed.size() - 1))];
+            text.replace(column, removed, inserted);
+            const TLineText line(text);
+            ruler = TLineRuler(ruler, line, column, removed, int(inserted.size()));
+            const TLineRuler fresh(line, font, 32);
+            ASSERT_EQ(ruler.Length(), text.size());
+            ASSERT_NEAR(ruler.End(), fresh.End(), 0.01);
+            for (int c = 0; c <= text.size(); c += 41)
+                ASSERT_NEAR(ruler.X(line, c), fresh.X(line, c), 0.01) << c;
+        }
+        const TLineText line(text);
+        const TLineRuler misfit(ruler, line, 5, 0, 3);
+        EXPECT_NEAR(misfit.End(), TLineRuler(line, font, 32).End(), 0.01);
+    }
+}
 
 TEST(LineRulerCache, KeepsARulerUntilItsLineChanges)
 {
