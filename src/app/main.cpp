@@ -1,6 +1,5 @@
 #include "CommandLine.h"
 #include "FMain.h"
-#include "FreedMemory.h"
 #include "ProgramPaths.h"
 #include "QtPrompter.h"
 #include "QtToolDialogs.h"
@@ -43,7 +42,6 @@ int main(int argc, char **argv)
         std::printf("HTML-Editor %s\n", HTML_EDITOR_VERSION);
         return 0;
     }
-    MapBigBlocksApart();
     // The browser tab's engine refuses to start as root unless its sandbox is off.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
