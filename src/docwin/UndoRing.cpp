@@ -107,15 +107,18 @@ void TUndoRing::PutRest(TEditControl &editor, qsizetype size)
 
 qsizetype TUndoRing::RestSliceLength(qsizetype from, qsizetype size) const
 {
+    // A long line goes in in small slices: each is copied twice on its way into the editor.
+    // Once a line is cut, so is the rest of it, however big the slices of the other text.
+    const qsizetype longLine = std::min(size, LongLineSlice);
+    if (from > 0 && Mirror.Mid(from - 1, 1).front() != u'\n')
+        size = longLine;
     if (Rest <= size)
         return Rest;
-    const qsizetype lineBreak = Mirror.IndexOf(u'\n', from + size - 1, from + 2 * size);
+    const qsizetype lineBreak = Mirror.IndexOf(u'\n', from + size - 1, from + size + longLine);
     if (lineBreak >= 0)
         return lineBreak + 1 - from;
-    // A long line goes in in small slices: each is copied twice on its way into the editor.
     // A CR before its LF cannot be at the cut: the LF would have been found.
-    const qsizetype cut = std::min(size, LongLineSlice);
-    return Mirror.Mid(from + cut - 1, 1).front().isHighSurrogate() ? cut + 1 : cut;
+    return Mirror.Mid(from + longLine - 1, 1).front().isHighSurrogate() ? longLine + 1 : longLine;
 }
 
 QString TUndoRing::EditorRange(const TEditControl &editor, int start, int length) const

@@ -76,8 +76,8 @@ public:
 
 private:
     // The length of the next slice of the rest, which starts at `from`: through the first line
-    // break within `size` characters behind the first `size`, else `size` or less in a long
-    // line (never cutting a surrogate pair).
+    // break within `size` characters behind the first `size` (within 64K in a line already
+    // cut, or past 64K), else cut at 64K or less (never cutting a surrogate pair).
     qsizetype RestSliceLength(qsizetype from, qsizetype size) const;
 
     // One replacement; a difference between two snapshots is a list of them, applied in order.

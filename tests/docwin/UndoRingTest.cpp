@@ -493,6 +493,7 @@ TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineIsCut)
     };
     const QString longLine = QString(100, 'm') + "\r\n";
     const QString smiley = QStringLiteral("\U0001F600");
+    const QString bigLine = QString(250'000, 'm') + "\r\n";
     const TCase cases[] = {
         {"through the next break", "ab\r\ncdef\r\ngh", 3, {"ab\r\n", "cdef\r\n", "gh"}},
         {"a break right at the size", "abc\r\nd", 5, {"abc\r\n", "d"}},
@@ -506,6 +507,18 @@ TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineIsCut)
          30,
          {longLine.left(30), longLine.mid(30, 30), longLine.mid(60), "z"}},
         {"empty text", "", 4, {}},
+        {"a line longer than 64K: in 64K slices, its end with the break",
+         bigLine + "z",
+         150'000,
+         {bigLine.left(65'536), bigLine.mid(65'536, 65'536), bigLine.mid(131'072), "z"}},
+        {"a cut line's end: no bigger than 64K, however big the slices",
+         QString(300'000, 'm'),
+         150'000,
+         {QString(65'536, 'm'),
+          QString(65'536, 'm'),
+          QString(65'536, 'm'),
+          QString(65'536, 'm'),
+          QString(37'856, 'm')}},
     };
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.Name);
@@ -513,12 +526,14 @@ TEST(UndoRing, RestSlicesEndBehindALineBreakAndALongLineIsCut)
         TUndoRing ring;
         ring.TakeLoadedSnapshot(editor, c.Text);
         QStringList taken;
+        QString lengths;
         while (ring.RestLength() > 0) {
             const int before = editor.TextLength();
             ring.PutRest(editor, c.Size);
             taken << editor.Text().mid(before);
+            lengths += QString::number(taken.back().size()) + ' ';
         }
-        EXPECT_EQ(taken, c.Slices);
+        EXPECT_TRUE(taken == c.Slices) << "slice lengths: " << lengths.toStdString();
         EXPECT_EQ(ring.LastSnapshotText(), editor.Text());
     }
 }
