@@ -1,5 +1,7 @@
 #include "ChunkedText.h"
 
+#include "PackedBytes.h"
+
 #include <QtGlobal>
 
 #include <algorithm>
@@ -16,6 +18,8 @@ constexpr qsizetype SmallestPiece = PreferredPiece / 4;
 constexpr qsizetype SpareRoom = 64;
 // What a QString's shared data block costs besides its characters.
 constexpr qsizetype PieceOverhead = 32;
+// The most characters packed together: longer runs pack better, but a read in one inflates all.
+constexpr qsizetype PackedRun = 64 * 1024;
 
 } // namespace
 
@@ -28,9 +32,48 @@ TChunkedText::TPiece::TPiece(QStringView text)
         Narrow = text.toLatin1();
 }
 
+std::optional<TChunkedText::TPiece> TChunkedText::TPiece::Packed(QStringView text)
+{
+    TPiece piece;
+    piece.IsWide = !QtPrivate::isLatin1(text);
+    const qsizetype bytes = piece.IsWide ? text.size() * qsizetype(sizeof(QChar)) : text.size();
+    piece.Narrow = piece.IsWide ? PackBytes(
+                       QByteArrayView(reinterpret_cast<const char *>(text.data()), bytes))
+                                : PackBytes(text.toLatin1());
+    if (text.isEmpty() || piece.Narrow.size() * 4 > bytes * 3)
+        return std::nullopt;
+    piece.PackedLength = text.size();
+    return piece;
+}
+
+qsizetype TChunkedText::TPiece::size() const
+{
+    if (IsPacked())
+        return PackedLength;
+    return IsWide ? Wide.size() : Narrow.size();
+}
+
+TChunkedText::TPiece TChunkedText::TPiece::Unpacked() const
+{
+    TPiece piece;
+    piece.IsWide = IsWide;
+    if (IsWide) {
+        piece.Wide.resize(PackedLength);
+        UnpackBytes(Narrow,
+                    reinterpret_cast<char *>(piece.Wide.data()),
+                    PackedLength * qsizetype(sizeof(QChar)));
+    } else {
+        piece.Narrow.resize(PackedLength);
+        UnpackBytes(Narrow, piece.Narrow.data(), PackedLength);
+    }
+    return piece;
+}
+
 void TChunkedText::TPiece::AppendTo(QString &out, qsizetype from, qsizetype length) const
 {
-    if (IsWide)
+    if (IsPacked())
+        Unpacked().AppendTo(out, from, length);
+    else if (IsWide)
         out.append(QStringView(Wide).sliced(from, length));
     else
         out.append(QLatin1String(Narrow.constData() + from, length));
@@ -38,6 +81,8 @@ void TChunkedText::TPiece::AppendTo(QString &out, qsizetype from, qsizetype leng
 
 qsizetype TChunkedText::TPiece::IndexOf(QChar c, qsizetype from, qsizetype length) const
 {
+    if (IsPacked())
+        return Unpacked().IndexOf(c, from, length);
     if (IsWide) {
         const qsizetype found = QStringView(Wide).sliced(from, length).indexOf(c);
         return found < 0 ? -1 : from + found;
@@ -50,6 +95,8 @@ qsizetype TChunkedText::TPiece::IndexOf(QChar c, qsizetype from, qsizetype lengt
 
 void TChunkedText::TPiece::Replace(qsizetype from, qsizetype length, QStringView text)
 {
+    if (IsPacked())
+        *this = Unpacked();
     const qsizetype edited = size() - length + text.size();
     if (!IsWide && QtPrivate::isLatin1(text)) {
         // Room for some more typing, but not the doubling a growing array would take.
@@ -70,8 +117,8 @@ void TChunkedText::TPiece::Replace(qsizetype from, qsizetype length, QStringView
 
 qsizetype TChunkedText::TPiece::MemoryBytes() const
 {
-    const qsizetype characters = IsWide ? Wide.capacity() * qsizetype(sizeof(QChar))
-                                        : Narrow.capacity();
+    const qsizetype characters = IsWide && !IsPacked() ? Wide.capacity() * qsizetype(sizeof(QChar))
+                                                       : Narrow.capacity();
     return characters + PieceOverhead;
 }
 
@@ -192,6 +239,53 @@ QString TChunkedText::ToString() const
     for (const TPiece &piece : Pieces)
         piece.AppendTo(result, 0, piece.size());
     return result;
+}
+
+void TChunkedText::Pack(qsizetype start, qsizetype end)
+{
+    start = std::max<qsizetype>(start, 0);
+    end = std::min(end, Total);
+    if (start >= end)
+        return;
+    qsizetype pieceStart = 0;
+    auto i = qsizetype(Locate(start, pieceStart).first);
+    const auto piece = [this](qsizetype at) { return Pieces.begin() + at; };
+    std::vector<TPiece> result;
+    result.reserve(Pieces.size());
+    result.insert(result.end(),
+                  std::make_move_iterator(piece(0)),
+                  std::make_move_iterator(piece(i)));
+    while (i < qsizetype(Pieces.size()) && pieceStart < end) {
+        // A run of ordinary pieces from here on, as long as it fits.
+        qsizetype runEnd = i;
+        qsizetype runLength = 0;
+        while (runEnd < qsizetype(Pieces.size()) && !piece(runEnd)->IsPacked()
+               && pieceStart + runLength < end
+               && (runLength == 0 || runLength + piece(runEnd)->size() <= PackedRun))
+            runLength += piece(runEnd++)->size();
+        if (runEnd == i) {
+            pieceStart += piece(i)->size();
+            result.push_back(std::move(*piece(i++)));
+            continue;
+        }
+        QString text;
+        text.reserve(runLength);
+        for (qsizetype j = i; j < runEnd; ++j)
+            piece(j)->AppendTo(text, 0, piece(j)->size());
+        if (std::optional<TPiece> packed = TPiece::Packed(text))
+            result.push_back(std::move(*packed));
+        else
+            result.insert(result.end(),
+                          std::make_move_iterator(piece(i)),
+                          std::make_move_iterator(piece(runEnd)));
+        pieceStart += runLength;
+        i = runEnd;
+    }
+    result.insert(result.end(),
+                  std::make_move_iterator(piece(i)),
+                  std::make_move_iterator(Pieces.end()));
+    Pieces = std::move(result);
+    RebuildIndex();
 }
 
 qsizetype TChunkedText::MemoryBytes() const

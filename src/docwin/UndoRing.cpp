@@ -103,6 +103,8 @@ void TUndoRing::PutRest(TEditControl &editor, qsizetype size)
     const qsizetype length = RestSliceLength(from, std::max<qsizetype>(size, 1));
     editor.AppendAtEnd(Mirror.Mid(from, length));
     Rest -= length;
+    // What is in the editor is read back from here only where it is edited or saved.
+    Mirror.Pack(from, from + length);
 }
 
 qsizetype TUndoRing::RestSliceLength(qsizetype from, qsizetype size) const

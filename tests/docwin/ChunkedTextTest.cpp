@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace {
 
 // What IndexOf must answer: the first c in [start, end) of the plain string, or -1.
@@ -88,4 +90,80 @@ TEST(ChunkedText, AnsiTextTakesOneBytePerCharacterAndOnlyPiecesWithWiderCharacte
         }
     }
     EXPECT_EQ(chunked.IndexOf(u'a', 10, 10), -1) << "an empty range";
+}
+
+TEST(ChunkedText, PackedRunsReadAndEditLikeAPlainString)
+{
+    // Markup with umlauts and now and then a character beyond Latin-1, packed in ranges that
+    // start and end inside pieces, then read and edited across packed and ordinary pieces.
+    QString plain;
+    for (int i = 0; plain.size() < 300'000; ++i)
+        plain += QStringLiteral("<td class=\"z\">Gr\u00FC\u00DFe %1</td>\r\n").arg(i)
+                 + (i % 97 == 0 ? QStringLiteral("\u20AC") : QString());
+    TChunkedText chunked;
+    chunked.Assign(plain);
+    QRandomGenerator random(99);
+    for (int step = 0; step < 600; ++step) {
+        const qsizetype start = random.bounded(int(plain.size()) + 1);
+        if (step % 3 == 0) {
+            chunked.Pack(start, start + random.bounded(200'000));
+        } else {
+            const qsizetype length = std::min<qsizetype>(plain.size() - start,
+                                                         random.bounded(step % 7 == 0 ? 9000 : 4));
+            const QString insert = step % 5 == 0 ? QStringLiteral("\u2013x") : QStringLiteral("ab");
+            ASSERT_EQ(chunked.Replace(start, length, insert), plain.mid(start, length)) << step;
+            plain.replace(start, length, insert);
+        }
+        const qsizetype probe = random.bounded(int(plain.size()) + 1);
+        ASSERT_EQ(chunked.Mid(probe, 70'000), plain.mid(probe, 70'000)) << step;
+        for (const QChar wanted : {QChar(u'\n'), QChar(u'\u20AC'), QChar(u'\u2013')})
+            ASSERT_EQ(chunked.IndexOf(wanted, probe, probe + 70'000),
+                      PlainIndexOf(plain, wanted, probe, probe + 70'000))
+                << step;
+    }
+    ASSERT_EQ(chunked.Length(), plain.size());
+    EXPECT_EQ(chunked.ToString(), plain);
+}
+
+TEST(ChunkedText, PackingShrinksMarkupAndLeavesWhatDoesNotPack)
+{
+    struct TCase
+    {
+        const char *Name;
+        QString Text;
+        double MostBytesPerCharacter;
+    };
+    QString markup;
+    for (int i = 0; markup.size() < 500'000; ++i)
+        markup += QStringLiteral("<p class=\"absatz\">Zeile %1 \u00E4\u00F6\u00FC</p>\r\n").arg(i);
+    // Bytes with no pattern do not pack; they stay as they are, one byte per character.
+    QString noise(500'000, Qt::Uninitialized);
+    QRandomGenerator random(5);
+    for (QChar &c : noise)
+        c = QChar(ushort(random.bounded(1, 256)));
+    const TCase cases[] = {
+        {"markup", markup, 0.25},
+        {"wide markup", QString(markup).replace(u'\u00E4', u'\u20AC'), 0.3},
+        {"noise", noise, 1.05},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.Name);
+        TChunkedText chunked;
+        chunked.Assign(c.Text);
+        // Packing a range leaves the pieces behind it as they are.
+        const qsizetype unpacked = chunked.MemoryBytes();
+        chunked.Pack(0, 10'000);
+        EXPECT_GT(chunked.MemoryBytes(), unpacked * 9 / 10);
+        chunked.Pack(0, c.Text.size());
+        EXPECT_LT(double(chunked.MemoryBytes()) / double(c.Text.size()), c.MostBytesPerCharacter);
+        EXPECT_EQ(chunked.ToString(), c.Text);
+        // A copy shares the packed runs and is read on another thread while this one is edited.
+        const TChunkedText copy = chunked;
+        QString copied;
+        std::thread reader([&] { copied = copy.ToString(); });
+        chunked.Replace(1000, 10, u"neu");
+        reader.join();
+        EXPECT_EQ(copied, c.Text);
+        EXPECT_EQ(chunked.Mid(990, 30), c.Text.mid(990, 10) + "neu" + c.Text.mid(1010, 17));
+    }
 }

@@ -470,6 +470,25 @@ TEST(UndoRing, RandomEditsBetweenTheSlicesOfALoadKeepTheWholeTextInStep)
     }
 }
 
+TEST(UndoRing, ALoadedTextIsKeptPackedOnceItIsInTheEditor)
+{
+    QString loaded;
+    for (int i = 0; loaded.size() < 400'000; ++i)
+        loaded += QStringLiteral("<li>Eintrag %1 f\u00FCr Gr\u00F6\u00DFen</li>\r\n").arg(i);
+    TLoading doc(loaded, 64 * 1024);
+    const qsizetype whileLoading = doc.Ring.MemoryBytes();
+    while (doc.Ring.RestLength() > 0)
+        doc.Ring.PutRest(doc.Editor, 256 * 1024);
+    EXPECT_GT(whileLoading, loaded.size() * 3 / 4) << "the rest waits as it is";
+    EXPECT_LT(doc.Ring.MemoryBytes(), loaded.size() / 4);
+    // Typing in the middle unpacks only around the change, and undo restores every character.
+    doc.Editor.SetSelStart(200'000);
+    TypeKey(doc.Ring, doc.Editor, "x");
+    EXPECT_LT(doc.Ring.MemoryBytes(), loaded.size() / 4);
+    EXPECT_TRUE(doc.Ring.Undo(doc.Editor));
+    EXPECT_EQ(doc.Editor.Text(), loaded);
+}
+
 TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
 {
     const QString loaded = "<p>1</p>\r\n<p>2</p>\r\n<p>3</p>\r\n";
