@@ -249,43 +249,40 @@ void TChunkedText::Pack(qsizetype start, qsizetype end)
         return;
     qsizetype pieceStart = 0;
     auto i = qsizetype(Locate(start, pieceStart).first);
-    const auto piece = [this](qsizetype at) { return Pieces.begin() + at; };
+    const auto piece = [this](qsizetype at) { return std::make_move_iterator(Pieces.begin() + at); };
     std::vector<TPiece> result;
     result.reserve(Pieces.size());
-    result.insert(result.end(),
-                  std::make_move_iterator(piece(0)),
-                  std::make_move_iterator(piece(i)));
+    result.insert(result.end(), piece(0), piece(i));
     while (i < qsizetype(Pieces.size()) && pieceStart < end) {
-        // A run of ordinary pieces from here on, as long as it fits.
-        qsizetype runEnd = i;
-        qsizetype runLength = 0;
-        while (runEnd < qsizetype(Pieces.size()) && !piece(runEnd)->IsPacked()
-               && pieceStart + runLength < end
-               && (runLength == 0 || runLength + piece(runEnd)->size() <= PackedRun))
-            runLength += piece(runEnd++)->size();
-        if (runEnd == i) {
-            pieceStart += piece(i)->size();
-            result.push_back(std::move(*piece(i++)));
+        const qsizetype runEnd = EndOfRun(i, end - pieceStart);
+        if (runEnd == i) { // packed already
+            pieceStart += Pieces[size_t(i)].size();
+            result.push_back(std::move(Pieces[size_t(i++)]));
             continue;
         }
         QString text;
-        text.reserve(runLength);
         for (qsizetype j = i; j < runEnd; ++j)
-            piece(j)->AppendTo(text, 0, piece(j)->size());
+            Pieces[size_t(j)].AppendTo(text, 0, Pieces[size_t(j)].size());
+        pieceStart += text.size();
         if (std::optional<TPiece> packed = TPiece::Packed(text))
             result.push_back(std::move(*packed));
         else
-            result.insert(result.end(),
-                          std::make_move_iterator(piece(i)),
-                          std::make_move_iterator(piece(runEnd)));
-        pieceStart += runLength;
+            result.insert(result.end(), piece(i), piece(runEnd));
         i = runEnd;
     }
-    result.insert(result.end(),
-                  std::make_move_iterator(piece(i)),
-                  std::make_move_iterator(Pieces.end()));
+    result.insert(result.end(), piece(i), piece(qsizetype(Pieces.size())));
     Pieces = std::move(result);
     RebuildIndex();
+}
+
+qsizetype TChunkedText::EndOfRun(qsizetype first, qsizetype reach) const
+{
+    qsizetype end = first;
+    qsizetype length = 0;
+    while (end < qsizetype(Pieces.size()) && !Pieces[size_t(end)].IsPacked() && length < reach
+           && (length == 0 || length + Pieces[size_t(end)].size() <= PackedRun))
+        length += Pieces[size_t(end++)].size();
+    return end;
 }
 
 qsizetype TChunkedText::MemoryBytes() const

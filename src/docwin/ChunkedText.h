@@ -71,6 +71,9 @@ private:
     // The index of piece lengths (a Fenwick tree), rebuilt when pieces are cut or joined.
     void RebuildIndex();
     void AddToIndex(size_t piece, qsizetype delta);
+    // The end of the run of ordinary pieces that starts at piece `first` and packs together:
+    // up to 64K characters, not starting a piece `reach` characters or more behind its start.
+    qsizetype EndOfRun(qsizetype first, qsizetype reach) const;
     // Cuts a text into pieces of the preferred size.
     static std::vector<TPiece> Split(QStringView text);
 
