@@ -1,6 +1,7 @@
 """Test pages for the user-level measurements: synthetic HTML in the code page windows-1252
 with CR LF line ends and German umlauts, lines of about 69 characters; and two pathological
-files, one line of 60 MB and one line of 1 MB."""
+files, one line of 60 MB and one line of 1 MB, with small files that show the same first
+screens."""
 
 import os
 
@@ -58,4 +59,9 @@ def make_files(folder):
                                        b'</p>\r\n', 60 * MB)
     files['line1mb'] = write_repeated(os.path.join(folder, 'line1mb.html'), HEAD, LONG_UNIT,
                                       b'\r\n' + TAIL, 1 * MB)
+    # The same first screens from small files, to tell what the long lines themselves cost.
+    files['line60mb_screen'] = write_repeated(os.path.join(folder, 'line60mb_screen.html'),
+                                              b'<p>', LONG_UNIT, b'</p>\r\n', 3 * 1024)
+    files['line1mb_screen'] = write_repeated(os.path.join(folder, 'line1mb_screen.html'), HEAD,
+                                             LONG_UNIT, b'\r\n' + TAIL, 3 * 1024)
     return files
