@@ -101,4 +101,17 @@ void LoadChunkedText(benchmark::State &state)
 }
 BENCHMARK(LoadChunkedText)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// The same copy once the text is in the editor: packed, as the slices of a load go in.
+void LoadAndPackChunkedText(benchmark::State &state)
+{
+    MeasureLoad(state, [](const QString &text) {
+        auto chunks = std::make_unique<TChunkedText>();
+        chunks->Assign(text);
+        for (qsizetype from = 0; from < text.size(); from += 256 * 1024)
+            chunks->Pack(from, from + 256 * 1024);
+        return chunks;
+    });
+}
+BENCHMARK(LoadAndPackChunkedText)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 } // namespace
