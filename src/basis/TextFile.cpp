@@ -1,6 +1,7 @@
 #include "TextFile.h"
 
 #include "CodePage.h"
+#include "LongLines.h"
 #include "TextScan.h"
 #include "UnicodeCodec.h"
 
@@ -164,9 +165,31 @@ TCarriedText DecodeBody(QByteArrayView body,
     return text;
 }
 
+// The bytes to decode: those given, or with lines longer than the limit cut (CutLongByteLines).
+QByteArrayView CutBeforeDecoding(
+    QByteArrayView bytes, qsizetype limit, bool utf8, QByteArray &cut, TDecodedText &decoded)
+{
+    cut = CutLongByteLines(bytes, limit, utf8, decoded.LongestLine);
+    decoded.LinesCut = !cut.isNull();
+    return decoded.LinesCut ? QByteArrayView(cut) : bytes;
+}
+
+// Cuts the lines longer than the limit in a decoded text.
+void CutAfterDecoding(TDecodedText &decoded, qsizetype limit)
+{
+    if (!MayHaveLineLongerThan(decoded.Text, limit))
+        return;
+    const qsizetype longest = LongestLine(decoded.Text);
+    if (longest <= limit)
+        return;
+    decoded.LongestLine = longest;
+    decoded.LinesCut = true;
+    decoded.Text = CutLongLines(decoded.Text, limit);
+}
+
 // Reads the bytes as one of the Unicode encodings when a byte order mark names it or when they
 // are UTF-8 with at most a few invalid bytes; false when they are to be read as ANSI.
-bool DecodeUnicode(const QByteArray &bytes, TDecodedText &decoded)
+bool DecodeUnicode(const QByteArray &bytes, qsizetype lineLimit, TDecodedText &decoded)
 {
     QByteArrayView body;
     TTextEncoding encoding = MarkedEncoding(bytes, body);
@@ -182,6 +205,12 @@ bool DecodeUnicode(const QByteArray &bytes, TDecodedText &decoded)
         encoding = TTextEncoding::Utf8;
         invalid = scan.Invalid;
     }
+    // Without invalid bytes, the characters of UTF-8 can be counted on the bytes.
+    const bool cutBytes = invalid == 0
+                          && (encoding == TTextEncoding::Utf8 || encoding == TTextEncoding::Utf8Bom);
+    QByteArray cut;
+    if (cutBytes)
+        body = CutBeforeDecoding(body, lineLimit, true, cut, decoded);
     TCarriedText text = DecodeBody(body, encoding, invalid, decoded.Format.LineBreaks);
     if (text.Carried > 0 && text.Ambiguous)
         return false;
@@ -189,21 +218,25 @@ bool DecodeUnicode(const QByteArray &bytes, TDecodedText &decoded)
     decoded.Format.Encoding = encoding;
     decoded.Format.CarriesBytes = text.Carried > 0;
     decoded.CarriedBytes = text.Carried;
+    if (!cutBytes)
+        CutAfterDecoding(decoded, lineLimit);
     return true;
 }
 
 } // namespace
 
-TDecodedText DecodeText(const QByteArray &bytes)
+TDecodedText DecodeText(const QByteArray &bytes, qsizetype lineLimit)
 {
     TDecodedText decoded;
-    if (DecodeUnicode(bytes, decoded))
+    if (DecodeUnicode(bytes, lineLimit, decoded))
         return decoded;
     decoded = TDecodedText();
     // A UTF-16 or UTF-32 file that cannot be read without losing a byte is no ANSI text
     // either: read so, its line breaks would be changed, so its bytes are kept as they are.
     decoded.LooksBinary = LooksBinary(bytes) || StartsWithWideMark(bytes);
-    decoded.Text = DecodeWithCrLf(bytes, decoded.Format.LineBreaks, &AnsiToUnicode);
+    QByteArray cut;
+    const QByteArrayView shown = CutBeforeDecoding(bytes, lineLimit, false, cut, decoded);
+    decoded.Text = DecodeWithCrLf(shown, decoded.Format.LineBreaks, &AnsiToUnicode);
     return decoded;
 }
 

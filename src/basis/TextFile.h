@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
+
 // How a text file is stored on disk, so that saving writes it back the same way. The UTF-16 and
 // UTF-32 forms are read and written with their byte order mark.
 enum class TTextEncoding { Ansi, Utf8, Utf8Bom, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
@@ -28,6 +30,9 @@ struct TDecodedText
     qsizetype CarriedBytes = 0;
     // The bytes look like no text (NUL bytes, many control characters); they were read as ANSI.
     bool LooksBinary = false;
+    // Lines longer than the limit given to DecodeText were cut; the longest had this length.
+    bool LinesCut = false;
+    qsizetype LongestLine = 0;
 };
 
 // Result of reading a file: Ok, or a German message in Error.
@@ -39,6 +44,9 @@ struct TTextReadResult
     QString Error;
 };
 
+// No limit on the length of the lines a decoded text keeps.
+inline constexpr qsizetype NoLineLimit = std::numeric_limits<qsizetype>::max();
+
 // Files above this size are refused with a message instead of being loaded.
 inline constexpr qint64 MaxTextFileSize = 256LL * 1024 * 1024;
 
@@ -46,8 +54,10 @@ inline constexpr qint64 MaxTextFileSize = 256LL * 1024 * 1024;
 // look binary are ANSI; bytes with UTF-8 multi-byte sequences are UTF-8 when invalid bytes are
 // at most half as many as those sequences (the invalid ones are carried); everything else is
 // ANSI. Every line break (CR LF, LF, CR) becomes CR LF; the format remembers LF when the file
-// used LF breaks only.
-TDecodedText DecodeText(const QByteArray &bytes);
+// used LF breaks only. Lines longer than `lineLimit` (at least 2) UTF-16 units are cut to their start
+// (LongLines.h); those of ANSI and of UTF-8 without invalid bytes before decoding, so that a
+// huge line is never decoded whole.
+TDecodedText DecodeText(const QByteArray &bytes, qsizetype lineLimit = NoLineLimit);
 // Encodes a CR LF text in the given format. *lossless tells whether ANSI could hold every
 // character (always true for the Unicode encodings).
 QByteArray EncodeText(const QString &text, const TTextFormat &format, bool *lossless = nullptr);

@@ -32,6 +32,18 @@ inline bool IsC1Byte(unsigned char byte)
     return (byte & 0xE0) == 0x80;
 }
 
+template<typename View, typename Char>
+bool MayHaveLongLine(View text, qsizetype limit, Char lineFeed)
+{
+    for (qsizetype start = 0; text.size() - start > limit;) {
+        const qsizetype found = text.lastIndexOf(lineFeed, start + limit);
+        if (found < start)
+            return true;
+        start = found + 1;
+    }
+    return false;
+}
+
 } // namespace
 
 qsizetype LoneBreakCount(QByteArrayView bytes)
@@ -46,13 +58,12 @@ qsizetype LoneBreakCount(QStringView text)
 
 bool MayHaveLineLongerThan(QStringView text, qsizetype limit)
 {
-    for (qsizetype start = 0; text.size() - start > limit;) {
-        const qsizetype lineFeed = text.lastIndexOf(u'\n', start + limit);
-        if (lineFeed < start)
-            return true;
-        start = lineFeed + 1;
-    }
-    return false;
+    return MayHaveLongLine(text, limit, u'\n');
+}
+
+bool MayHaveLineLongerThan(QByteArrayView bytes, qsizetype limit)
+{
+    return MayHaveLongLine(bytes, limit, '\n');
 }
 
 qsizetype CountUnits(QStringView text, char16_t a, char16_t b, char16_t c)

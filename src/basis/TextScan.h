@@ -15,6 +15,8 @@ qsizetype LoneBreakCount(QStringView text);
 // Whether a line may be longer than `limit` characters: false when surely none is. Looks only
 // near every limit-th character, since each LF found there closes lines that cannot be longer.
 bool MayHaveLineLongerThan(QStringView text, qsizetype limit);
+// The same over bytes: a line of ANSI or UTF-8 is at least as long in bytes as in characters.
+bool MayHaveLineLongerThan(QByteArrayView bytes, qsizetype limit);
 
 // How many code units of the text are one of a, b and c.
 qsizetype CountUnits(QStringView text, char16_t a, char16_t b, char16_t c);

@@ -4,7 +4,6 @@
 #include "DocumentText.h"
 #include "FileUtils.h"
 #include "SafeFileWrite.h"
-#include "TextScan.h"
 #include "UnicodeCodec.h"
 
 #include <QStringList>
@@ -54,41 +53,6 @@ QString CutLinesSaveError(const QString &path)
     return "Die Datei\r\n" + path
            + "\r\nwurde nicht gespeichert: Der Editor zeigt ihre langen Zeilen gekürzt, der "
              "geänderte Text würde deren Rest verlieren.";
-}
-
-// The length of the longest line, its line break not counted.
-qsizetype LongestLine(QStringView text)
-{
-    qsizetype longest = 0;
-    for (qsizetype start = 0; start <= text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? text.size() + 1 : end + 1;
-        if (end < 0)
-            end = text.size();
-        if (end > start && text[end - 1] == u'\r')
-            --end;
-        longest = std::max(longest, end - start);
-        start = next;
-    }
-    return longest;
-}
-
-// The text with every line longer than `limit` cut to its first `limit` characters.
-QString CutLongLines(QStringView text, qsizetype limit)
-{
-    QString cut;
-    for (qsizetype start = 0; start < text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
-        end = end < 0 ? text.size() : end + 1;
-        const QStringView line = text.sliced(start, end - start);
-        const qsizetype breakLength = line.endsWith(u"\r\n") ? 2 : line.endsWith(u'\n') ? 1 : 0;
-        if (line.size() - breakLength > limit)
-            cut += line.first(limit) + line.last(breakLength);
-        else
-            cut += line;
-        start = end;
-    }
-    return cut;
 }
 
 qsizetype CountCarriers(const QString &text)
@@ -145,24 +109,19 @@ TDocumentLoad TDocument::Load(const QString &path)
     if (!ReadFileBytes(path, bytes, load.Error))
         return load;
     Disk.Remember(stamp, bytes);
-    TDecodedText decoded = DecodeText(bytes);
+    TDecodedText decoded = DecodeText(bytes, LongestShownLine);
     Fmt = decoded.Format;
     CarriedBytes = decoded.CarriedBytes;
     ChangedToUtf8 = false;
     LoadedText.clear();
     OriginalBytes.clear();
-    const qsizetype longest = MayHaveLineLongerThan(decoded.Text, LongestShownLine)
-                                  ? LongestLine(decoded.Text)
-                                  : 0;
-    LinesCut = longest > LongestShownLine;
+    // The editor would take many times the file's size for longer lines, and minutes.
+    LinesCut = decoded.LinesCut;
     QStringList notes;
     if (decoded.LooksBinary)
         notes << BinaryFileNote(path);
-    if (LinesCut) {
-        // The editor would take many times the file's size for such a line, and minutes.
-        notes << LongLineNote(path, longest);
-        decoded.Text = CutLongLines(decoded.Text, LongestShownLine);
-    }
+    if (LinesCut)
+        notes << LongLineNote(path, decoded.LongestLine);
     if (decoded.LooksBinary || LinesCut)
         OriginalBytes = bytes;
     load.Ok = true;

@@ -164,6 +164,8 @@ TEST_F(DocumentTest, LinesTooLongForTheEditorAreCutAndTheFileIsOnlyWrittenBackWh
     const QString cut(limit, u'a');
     EXPECT_TRUE(load.Text == "kurz\r\n" + cut + "\r\n" + QString(limit, u'b') + "\r\n" + cut);
     EXPECT_TRUE(load.Note.contains("gekürzt")) << load.Note.toStdString();
+    EXPECT_TRUE(load.Note.contains("(die längste hat " + QString::number(limit + 5) + ")"))
+        << load.Note.toStdString();
     EXPECT_EQ(document.StatusNote(), "lange Zeilen gekürzt");
 
     // Unchanged, the file goes back as it was; changed, nothing is written and the reason said.
