@@ -20,6 +20,9 @@ constexpr qsizetype SpareRoom = 64;
 constexpr qsizetype PieceOverhead = 32;
 // The most characters packed together: longer runs pack better, but a read in one inflates all.
 constexpr qsizetype PackedRun = 64 * 1024;
+// Fewer characters are not packed: they would save less than packing costs (its working memory
+// alone is a quarter of a megabyte).
+constexpr qsizetype SmallestPackedRun = 16 * 1024;
 
 } // namespace
 
@@ -264,7 +267,10 @@ void TChunkedText::Pack(qsizetype start, qsizetype end)
         for (qsizetype j = i; j < runEnd; ++j)
             Pieces[size_t(j)].AppendTo(text, 0, Pieces[size_t(j)].size());
         pieceStart += text.size();
-        if (std::optional<TPiece> packed = TPiece::Packed(text))
+        std::optional<TPiece> packed;
+        if (text.size() >= SmallestPackedRun)
+            packed = TPiece::Packed(text);
+        if (packed)
             result.push_back(std::move(*packed));
         else
             result.insert(result.end(), piece(i), piece(runEnd));

@@ -27,7 +27,7 @@ public:
     // Replaces [start, start + length) by text and returns the characters that were there.
     QString Replace(qsizetype start, qsizetype length, QStringView text);
     QString ToString() const;
-    // Packs the pieces that overlap [start, end) into deflated runs of up to 64K characters,
+    // Packs the pieces that overlap [start, end) into deflated runs of 16K to 64K characters,
     // where that saves at least a quarter: a loaded text costs a fraction of a byte per
     // character until it is edited. Reading in a packed run inflates it for the moment (about
     // 70 microseconds); an edit in it turns it back into ordinary pieces.

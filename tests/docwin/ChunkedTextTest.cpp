@@ -143,6 +143,7 @@ TEST(ChunkedText, PackingShrinksMarkupAndLeavesWhatDoesNotPack)
         c = QChar(ushort(random.bounded(1, 256)));
     const TCase cases[] = {
         {"markup", markup, 0.25},
+        {"a short text is not worth it", markup.left(10'000), 1.05},
         {"wide markup", QString(markup).replace(u'\u00E4', u'\u20AC'), 0.3},
         {"noise", noise, 1.05},
     };
