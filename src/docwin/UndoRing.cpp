@@ -25,6 +25,9 @@ TTextChange Combine(const TTextChange &first, const TTextChange &second)
 
 // The most characters of a line without breaks that go into the editor at a time.
 constexpr qsizetype LongLineSlice = 64 * 1024;
+// New text of this many characters or more is packed in the mirror as soon as it is taken over
+// (a paste, a replacement throughout the text, the undo of one), as loaded text is.
+constexpr qsizetype PackedChange = 256 * 1024;
 
 } // namespace
 
@@ -251,6 +254,9 @@ TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChan
         Mirror.Replace(back.Start,
                        inner.OldLength,
                        QStringView(now).sliced(inner.Start, inner.NewLength));
+        // A rest still to go into the editor is packed as it goes in.
+        if (inner.NewLength >= PackedChange)
+            Mirror.Pack(back.Start, std::min(back.Start + inner.NewLength, Mirror.Length() - Rest));
     }
     ResetMark(editor);
     return back;
@@ -312,6 +318,8 @@ void TUndoRing::MoveMirrorTo(int number, TEditControl &editor)
         back.reserve(forward.size());
         for (const TEdit &edit : forward) {
             QString removed = Mirror.Replace(edit.Start, edit.RemoveLength, edit.Insert);
+            if (edit.Insert.size() >= PackedChange)
+                Mirror.Pack(edit.Start, edit.Start + edit.Insert.size());
             editor.SetSelStart(int(edit.Start));
             editor.SetSelLength(int(edit.RemoveLength));
             editor.ReplaceSelection(edit.Insert);

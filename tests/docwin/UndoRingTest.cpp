@@ -489,6 +489,27 @@ TEST(UndoRing, ALoadedTextIsKeptPackedOnceItIsInTheEditor)
     EXPECT_EQ(doc.Editor.Text(), loaded);
 }
 
+TEST(UndoRing, ABigChangeIsKeptPackedThroughUndoAndRedo)
+{
+    QString pasted;
+    for (int i = 0; pasted.size() < 400'000; ++i)
+        pasted += QStringLiteral("<td>Zelle %1 \u00E4</td>\r\n").arg(i);
+    TTextBuffer editor("<table>\r\n</table>\r\n");
+    TUndoRing ring;
+    editor.SetSelStart(9);
+    TypeKey(ring, editor, pasted);
+    const QString whole = editor.Text();
+    TypeKey(ring, editor, "x"); // the paste goes into the ring with this key-down
+    EXPECT_LT(ring.MemoryBytes(), pasted.size() / 4);
+    ASSERT_TRUE(ring.Undo(editor));
+    EXPECT_EQ(editor.Text(), whole);
+    ASSERT_TRUE(ring.Undo(editor));
+    EXPECT_EQ(editor.Text(), "<table>\r\n</table>\r\n");
+    ASSERT_TRUE(ring.Redo(editor));
+    EXPECT_EQ(editor.Text(), whole);
+    EXPECT_LT(ring.MemoryBytes(), pasted.size() / 4) << "the pasted text came back packed";
+}
+
 TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
 {
     const QString loaded = "<p>1</p>\r\n<p>2</p>\r\n<p>3</p>\r\n";
