@@ -201,7 +201,7 @@ qsizetype TUndoRing::MemoryBytes() const
     for (const TDiff &diff : Diffs) {
         bytes += qsizetype(diff.capacity() * sizeof(TEdit));
         for (const TEdit &edit : diff)
-            bytes += edit.Insert.capacity() * qsizetype(sizeof(QChar));
+            bytes += edit.Insert.MemoryBytes();
     }
     return bytes;
 }
@@ -237,7 +237,7 @@ bool TUndoRing::IsUnchanged(const TEditControl &editor, const TTextChange &chang
 
 TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChange &change)
 {
-    TEdit back{change.Start, 0, QString()};
+    TEdit back{change.Start, 0, TKeptText()};
     if (change.Changed) {
         // The reported span may be wider than the real change (a reload replaces the whole
         // text, mostly by the same): keep only the part that differs.
@@ -250,7 +250,7 @@ TUndoRing::TEdit TUndoRing::TakeOverChange(TEditControl &editor, const TTextChan
         }
         back.Start = change.Start + inner.Start;
         back.RemoveLength = inner.NewLength;
-        back.Insert = before.mid(inner.Start, inner.OldLength);
+        back.Insert = TKeptText(before.mid(inner.Start, inner.OldLength));
         Mirror.Replace(back.Start,
                        inner.OldLength,
                        QStringView(now).sliced(inner.Start, inner.NewLength));
@@ -317,13 +317,14 @@ void TUndoRing::MoveMirrorTo(int number, TEditControl &editor)
         TDiff back;
         back.reserve(forward.size());
         for (const TEdit &edit : forward) {
-            QString removed = Mirror.Replace(edit.Start, edit.RemoveLength, edit.Insert);
-            if (edit.Insert.size() >= PackedChange)
-                Mirror.Pack(edit.Start, edit.Start + edit.Insert.size());
+            const QString insert = edit.Insert.Text();
+            QString removed = Mirror.Replace(edit.Start, edit.RemoveLength, insert);
+            if (insert.size() >= PackedChange)
+                Mirror.Pack(edit.Start, edit.Start + insert.size());
             editor.SetSelStart(int(edit.Start));
             editor.SetSelLength(int(edit.RemoveLength));
-            editor.ReplaceSelection(edit.Insert);
-            back.push_back(TEdit{edit.Start, edit.Insert.size(), std::move(removed)});
+            editor.ReplaceSelection(insert);
+            back.push_back(TEdit{edit.Start, insert.size(), TKeptText(std::move(removed))});
         }
         std::reverse(back.begin(), back.end());
         Slot(Anchor) = std::move(back);
@@ -336,7 +337,24 @@ void TUndoRing::MoveMirrorTo(int number, TEditControl &editor)
 void TUndoRing::ApplyTo(QString &text, const TDiff &diff)
 {
     for (const TEdit &edit : diff)
-        text.replace(edit.Start, edit.RemoveLength, edit.Insert);
+        text.replace(edit.Start, edit.RemoveLength, edit.Insert.Text());
+}
+
+TUndoRing::TKeptText::TKeptText(QString text)
+{
+    if (text.size() < PackedChange) {
+        Short = std::move(text);
+        return;
+    }
+    Long.emplace();
+    Long->Assign(text);
+    Long->Pack(0, text.size());
+}
+
+qsizetype TUndoRing::TKeptText::MemoryBytes() const
+{
+    const qsizetype shortBytes = Short.capacity() * qsizetype(sizeof(QChar));
+    return Long ? shortBytes + Long->MemoryBytes() : shortBytes;
 }
 
 QString UndoCaption(int undoIndex, int undoTop)

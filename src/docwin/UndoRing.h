@@ -80,12 +80,27 @@ private:
     // cut, or past 64K), else cut at 64K or less (never cutting a surrogate pair).
     qsizetype RestSliceLength(qsizetype from, qsizetype size) const;
 
+    // Text an edit puts in: kept packed from a quarter million characters on, as in the mirror.
+    class TKeptText
+    {
+    public:
+        TKeptText() = default;
+        explicit TKeptText(QString text);
+        qsizetype size() const { return Long ? Long->Length() : Short.size(); }
+        QString Text() const { return Long ? Long->ToString() : Short; }
+        qsizetype MemoryBytes() const;
+
+    private:
+        QString Short;
+        std::optional<TChunkedText> Long;
+    };
+
     // One replacement; a difference between two snapshots is a list of them, applied in order.
     struct TEdit
     {
         qsizetype Start = 0;
         qsizetype RemoveLength = 0;
-        QString Insert;
+        TKeptText Insert;
     };
     using TDiff = std::vector<TEdit>;
 

@@ -508,6 +508,17 @@ TEST(UndoRing, ABigChangeIsKeptPackedThroughUndoAndRedo)
     ASSERT_TRUE(ring.Redo(editor));
     EXPECT_EQ(editor.Text(), whole);
     EXPECT_LT(ring.MemoryBytes(), pasted.size() / 4) << "the pasted text came back packed";
+
+    // Replaced throughout: the ring keeps the replaced text for the undo, packed too.
+    QString replaced = whole;
+    replaced.replace(u'\u00E4', u'a');
+    editor.SetText(replaced);
+    TypeKey(ring, editor, "y");
+    EXPECT_LT(ring.MemoryBytes(), 2 * pasted.size() / 4);
+    ASSERT_TRUE(ring.Undo(editor));
+    EXPECT_EQ(editor.Text(), replaced);
+    ASSERT_TRUE(ring.Undo(editor));
+    EXPECT_EQ(editor.Text(), whole);
 }
 
 TEST(UndoRing, UndoDuringALoadPutsTheRestInFirst)
