@@ -86,7 +86,6 @@ private:
     public:
         TKeptText() = default;
         explicit TKeptText(QString text);
-        qsizetype size() const { return Long ? Long->Length() : Short.size(); }
         QString Text() const { return Long ? Long->ToString() : Short; }
         qsizetype MemoryBytes() const;
 
