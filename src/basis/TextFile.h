@@ -54,9 +54,9 @@ inline constexpr qint64 MaxTextFileSize = 256LL * 1024 * 1024;
 // look binary are ANSI; bytes with UTF-8 multi-byte sequences are UTF-8 when invalid bytes are
 // at most half as many as those sequences (the invalid ones are carried); everything else is
 // ANSI. Every line break (CR LF, LF, CR) becomes CR LF; the format remembers LF when the file
-// used LF breaks only. Lines longer than `lineLimit` (at least 2) UTF-16 units are cut to their start
-// (LongLines.h); those of ANSI and of UTF-8 without invalid bytes before decoding, so that a
-// huge line is never decoded whole.
+// used LF breaks only. Lines longer than `lineLimit` (at least 2) UTF-16 units are cut to
+// their start (LongLines.h); those of ANSI and of UTF-8 without invalid bytes before decoding,
+// so that a huge line is never decoded whole.
 TDecodedText DecodeText(const QByteArray &bytes, qsizetype lineLimit = NoLineLimit);
 // Encodes a CR LF text in the given format. *lossless tells whether ANSI could hold every
 // character (always true for the Unicode encodings).

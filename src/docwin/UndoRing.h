@@ -18,12 +18,13 @@
 // is dropped.
 //
 // Storage: the ring keeps one copy of the text it last stored or restored (the mirror, in
-// pieces), and every other snapshot as the difference to its neighbour on the way to it. Taking a snapshot
-// asks the editor for the span changed since the previous one (TEditControl::ChangesSinceMark),
-// so its cost depends on the size of the change, not of the document; undo and redo replace
-// only the changed spans in the editor. The ring owns the editor's change mark: nothing else
-// may call MarkChanges() on an editor handed to it. Handing it another editor (the window
-// switched views) compares that editor's text with the mirror once.
+// pieces, packed where loaded or changed in bulk), and every other snapshot as the difference
+// to its neighbour on the way to it. Taking a snapshot asks the editor for the span changed
+// since the previous one (TEditControl::ChangesSinceMark), so its cost depends on the size of
+// the change, not of the document; undo and redo replace only the changed spans in the editor.
+// The ring owns the editor's change mark: nothing else may call MarkChanges() on an editor
+// handed to it. Handing it another editor (the window switched views) compares that editor's
+// text with the mirror once.
 class TUndoRing
 {
 public:
